@@ -1,0 +1,52 @@
+#pragma once
+// All artwork of the calculator, painted in code. Widgets ask the skin for
+// pictures and never paint skin details themselves. Everything is drawn in
+// the 400 x 275 logical coordinates of the window through the painter's
+// transform, so it is crisp at any device pixel ratio (100 %, 125 %, 150 %,
+// 200 %): callers hand a painter whose device has the right ratio.
+
+#include <QColor>
+#include <QPixmap>
+#include <QRect>
+
+#include "ui/keytable.h"
+
+class QPainter;
+
+namespace numerina::ui {
+
+// Colours of the skin: one palette around the tape colour.
+struct Palette {
+  static QColor Tape() { return QColor(170, 182, 189); }
+};
+
+class Skin {
+ public:
+  // The whole 400 x 275 background: both panels, the display area, the tape
+  // frame, every key and toolbar button released, the decimals buttons
+  // enabled. Paints in logical coordinates.
+  static void PaintBackground(QPainter& p);
+
+  // One key at its table position (kKeySize square at key.x, key.y).
+  static void PaintKey(QPainter& p, const KeyDef& key, bool pressed);
+
+  // One toolbar button at its table position (kToolSize square).
+  static void PaintTool(QPainter& p, const ToolDef& tool, bool pressed, bool enabled);
+
+  // The built-in logo shown in the top-left banner (at most 75 x 17).
+  static void PaintLogo(QPainter& p, const QRect& frame);
+
+  // A background cached as a pixmap at the given device pixel ratio.
+  static QPixmap Background(qreal dpr);
+
+  // The design's picture sheets, for tests and tools: keypad 181 x 181
+  // (released or pressed) and toolbar strips 139 x 13, at a ratio.
+  static QPixmap KeypadSheet(bool pressed, qreal dpr);
+  static QPixmap ToolbarStrip(bool pressed, qreal dpr);
+
+  // Display area (where Readout1 is drawn) and tape area, window pixels.
+  static QRect DisplayRect() { return QRect(15, 36, 176, 21); }
+  static QRect TapeRect() { return QRect(220, 34, 164, 204); }
+};
+
+}  // namespace numerina::ui
