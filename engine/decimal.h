@@ -1,0 +1,33 @@
+#pragma once
+// Exact decimal digits of a number, the form every formatting step works on.
+// value = (negative ? -1 : 1) * 0.d1 d2 ... dn * 10^point, i.e. "point" is the
+// number of digits that stand before the decimal comma (it may be negative
+// or larger than the digit count). Zero has no digits.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numerina {
+
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // significant digits, no leading or trailing zeros
+  long point = 0;
+
+  bool IsZero() const { return digits.empty(); }
+};
+
+// A double taken to 15 significant digits, halves away from zero; "halves"
+// are judged on the double's exact binary value.
+Decimal RoundTo15(double x);
+
+// The text of a number split into its digits, when ParseNumber's grammar
+// accepts it (the magnitude is not checked here). The exponent saturates far
+// outside the double range.
+std::optional<Decimal> ScanNumber(std::string_view text);
+
+// Rounds in place to `decimals` digits after the comma, halves away from zero.
+void RoundToDecimals(Decimal& d, int decimals);
+
+}  // namespace numerina

@@ -1,0 +1,36 @@
+// The engine's side of the toolbar: copy, paste and the number of decimals.
+#include "engine/engine.h"
+#include "engine/numbers.h"
+
+namespace numerina {
+
+std::optional<std::string> Engine::CopyText() const {
+  if (!ParseNumber(Readout1)) return std::nullopt;
+  return Readout1;
+}
+
+bool Engine::Paste(std::string_view clipboard) {
+  const std::optional<double> x = ParseNumber(clipboard);
+  if (!x) return false;
+  SetEntry(PlainNumberText(*x));
+  EntryTag = "NUMS";
+  Focus();
+  return true;
+}
+
+void Engine::CambiaDecimali(bool fewer) {
+  int d = DecimalPlaces;
+  if (!fewer && d < 4) SetDecimalPlaces(++d);
+  else if (fewer && d > 0) SetDecimalPlaces(--d);
+  if (d == 4) {
+    moreDecimalsEnabled_ = false;
+  } else if (d == 0) {
+    fewerDecimalsEnabled_ = false;
+  } else {
+    moreDecimalsEnabled_ = true;
+    fewerDecimalsEnabled_ = true;
+  }
+  Focus();
+}
+
+}  // namespace numerina

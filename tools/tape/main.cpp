@@ -1,0 +1,83 @@
+// numerina-tape [--decimals N] [--tape FILE] [SCRIPT-FILE]
+// Replays a key script on the calculator without a window and prints what it
+// shows; optionally writes the tape as the report's text export does.
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "report/export.h"
+#include "tools/tape/runner.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: numerina-tape [--decimals N] [--tape FILE] [SCRIPT-FILE]\n";
+
+int UsageError(const std::string& why) {
+  std::cerr << "numerina-tape: " << why << '\n' << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace numerina;
+  int decimals = 2;
+  bool haveDecimals = false, haveTape = false, haveScript = false;
+  std::string tapePath, scriptPath;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (haveScript) return UsageError("nothing may follow the script file");
+    if (arg == "--decimals") {
+      if (haveDecimals) return UsageError("--decimals given twice");
+      if (i + 1 >= argc) return UsageError("--decimals needs a number");
+      const std::string n = argv[++i];
+      if (n.size() != 1 || n[0] < '0' || n[0] > '4') return UsageError("--decimals must be 0 to 4");
+      decimals = n[0] - '0';
+      haveDecimals = true;
+    } else if (arg == "--tape") {
+      if (haveTape) return UsageError("--tape given twice");
+      if (i + 1 >= argc) return UsageError("--tape needs a file");
+      tapePath = argv[++i];
+      haveTape = true;
+    } else if (arg != "-" && !arg.empty() && arg[0] == '-') {
+      return UsageError("unknown option " + arg);
+    } else {
+      scriptPath = arg;
+      haveScript = true;
+    }
+  }
+
+  std::string script;
+  if (!haveScript || scriptPath == "-") {
+    script.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream in(scriptPath, std::ios::binary);
+    if (!in) return UsageError("cannot read " + scriptPath);
+    script.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return UsageError("cannot read " + scriptPath);
+  }
+
+  const tape::ParseResult parsed = tape::ParseScript(script);
+  if (!parsed.error.empty()) {
+    std::cerr << "numerina-tape: " << parsed.error << '\n';
+    return 2;
+  }
+
+  std::ostringstream out;
+  tape::ScriptHost host(out, decimals);
+  Engine engine(host);
+  engine.SetDecimalPlaces(decimals);
+  engine.Initialise();
+  tape::RunActions(engine, host, parsed.actions, out);
+  tape::WriteSummary(engine, out);
+  std::cout << out.str() << std::flush;
+
+  if (haveTape && !SalvaReportFile(tapePath, engine.Pcalc().Text())) {
+    std::cerr << "numerina-tape: cannot write the tape to " << tapePath << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,44 @@
+#include "tools/tape/runner.h"
+
+#include <ostream>
+
+namespace numerina::tape {
+
+void ScriptHost::MessageBox(std::string_view text, std::string_view, MessageIcon) {
+  out_ << "message: " << text << '\n';
+}
+
+void RunActions(Engine& engine, ScriptHost& host, const std::vector<Action>& actions,
+                std::ostream& out) {
+  for (const Action& a : actions) {
+    switch (a.kind) {
+      case Action::Kind::Key:
+        engine.Click(a.key);
+        break;
+      case Action::Kind::MoreDecimals:
+      case Action::Kind::FewerDecimals: {
+        const bool fewer = a.kind == Action::Kind::FewerDecimals;
+        // A disabled toolbar button takes no clicks.
+        if (fewer ? !engine.FewerDecimalsEnabled() : !engine.MoreDecimalsEnabled()) break;
+        engine.CambiaDecimali(fewer);
+        host.StoreDecimals(engine.DecimalPlaces);
+        break;
+      }
+      case Action::Kind::Copy:
+        if (const auto text = engine.CopyText()) out << "clipboard: " << *text << '\n';
+        break;
+      case Action::Kind::Paste:
+        engine.Paste(a.text);
+        break;
+    }
+  }
+}
+
+void WriteSummary(const Engine& engine, std::ostream& out) {
+  out << "display: " << engine.Display() << '\n'
+      << "entry: " << engine.EntryText() << '\n'
+      << "memory: " << engine.MemIndicator() << '\n'
+      << "decimals: " << engine.DecimalPlaces << '\n';
+}
+
+}  // namespace numerina::tape
