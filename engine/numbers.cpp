@@ -218,7 +218,7 @@ void RoundToDecimals(Decimal& d, int decimals) {
   if (keep == 0) {
     d.digits.clear();
     if (up) {
-      d.digits = "1";
+      d.digits.assign(1, '1');
       d.point += 1;
     } else {
       d.point = 0;
