@@ -2,9 +2,8 @@
 // Replays a key script on the calculator without a window and prints what it
 // shows; optionally writes the tape as the report's text export does.
 
-#include <fstream>
+#include <cstdio>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -14,6 +13,14 @@
 namespace {
 
 constexpr const char* kUsage = "usage: numerina-tape [--decimals N] [--tape FILE] [SCRIPT-FILE]\n";
+
+// Reads a whole stream; false when a read fails (a folder, an I/O error).
+bool ReadAll(std::FILE* f, std::string& out) {
+  char buf[65536];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+  return !std::ferror(f);
+}
 
 int UsageError(const std::string& why) {
   std::cerr << "numerina-tape: " << why << '\n' << kUsage;
@@ -52,12 +59,13 @@ int main(int argc, char** argv) {
 
   std::string script;
   if (!haveScript || scriptPath == "-") {
-    script.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    if (!ReadAll(stdin, script)) return UsageError("cannot read standard input");
   } else {
-    std::ifstream in(scriptPath, std::ios::binary);
-    if (!in) return UsageError("cannot read " + scriptPath);
-    script.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return UsageError("cannot read " + scriptPath);
+    std::FILE* f = std::fopen(scriptPath.c_str(), "rb");
+    if (!f) return UsageError("cannot read " + scriptPath);
+    const bool ok = ReadAll(f, script);
+    std::fclose(f);
+    if (!ok) return UsageError("cannot read " + scriptPath);
   }
 
   const tape::ParseResult parsed = tape::ParseScript(script);

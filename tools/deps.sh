@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a task needs, only when some are missing.
+# Usage: tools/deps.sh build|test [more groups...]
+set -euo pipefail
+
+build=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+test=(xvfb openbox xdotool xclip x11-utils imagemagick)
+
+wanted=()
+for group in "$@"; do
+  case "$group" in
+    build) wanted+=("${build[@]}") ;;
+    test) wanted+=("${test[@]}") ;;
+    *) echo "deps.sh: unknown group $group" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
