@@ -1,7 +1,6 @@
 #include "report/export.h"
 
-#include <fstream>
-
+#include "config/safefile.h"
 #include "engine/cp1252.h"
 
 namespace numerina {
@@ -13,12 +12,9 @@ std::string TapeFileBytes(std::string_view tape) {
 }
 
 bool SalvaReportFile(const std::string& path, std::string_view tape) {
-  const std::string bytes = TapeFileBytes(tape);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
+  // No in-place fallback here: the user learns of a failure and can choose
+  // another folder, while an earlier report must never be half-overwritten.
+  return WriteFileSafely(path, TapeFileBytes(tape));
 }
 
 }  // namespace numerina

@@ -1,0 +1,41 @@
+#pragma once
+// Replacing a file's whole content so that a failure at any step leaves the
+// old content whole: the bytes go to a temporary file in the same folder,
+// which is flushed to the disk and then renamed over the target.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace numerina {
+
+struct SafeWriteOptions {
+  // When the folder refuses a temporary file (a read-only folder holding a
+  // writable file), overwrite the existing file in place instead of failing.
+  // The settings file wants this (losing a setting is worse than the small
+  // risk of a torn write); the report export does not.
+  bool allowInPlaceFallback = false;
+};
+
+// Writes bytes as the new content of path. A path that is a symbolic link is
+// written through to the file it points at, and the link stays a link. An
+// existing file keeps its permission bits and, where allowed, its owner; a
+// new file gets 0666 less the umask. Returns true when the bytes are on the
+// disk under that name.
+bool WriteFileSafely(const std::string& path, std::string_view bytes,
+                     const SafeWriteOptions& options = {});
+
+// The file steps, for tests that make one of them fail.
+enum class SafeFileStep { CreateTemp, Write, Sync, Close, Rename, InPlaceOpen };
+
+// Installs a hook asked before each step; when it returns true, the step
+// fails as an I/O error would (a failing Write writes half the bytes first).
+// An empty function removes the hook.
+void SetSafeFileFaultForTesting(std::function<bool(SafeFileStep)> fails);
+
+// Follows symbolic links from path to the name of the file they lead to
+// (which need not exist yet). Gives path unchanged when it is not a link and
+// the empty text when the links loop or cannot be read.
+std::string ResolveLinkTarget(const std::string& path);
+
+}  // namespace numerina
