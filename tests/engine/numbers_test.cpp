@@ -23,7 +23,9 @@ TEST_P(ParseNumberTest, ReadsItalianNotation) {
   const ParseCase& c = GetParam();
   const std::optional<double> x = ParseNumber(c.text);
   ASSERT_EQ(x.has_value(), c.ok) << '"' << c.text << '"';
-  if (c.ok) EXPECT_EQ(*x, c.value) << '"' << c.text << '"';
+  if (c.ok) {
+    EXPECT_EQ(*x, c.value) << '"' << c.text << '"';
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
