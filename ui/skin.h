@@ -6,6 +6,7 @@
 // 200 %): callers hand a painter whose device has the right ratio.
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QRect>
 
@@ -18,6 +19,13 @@ namespace numerina::ui {
 // Colours of the skin: one palette around the tape colour.
 struct Palette {
   static QColor Tape() { return QColor(170, 182, 189); }
+  // The display glass behind Readout1 and Mem, and the colour for their text.
+  static QColor Display() { return QColor(204, 215, 203); }
+  static QColor DisplayText() { return QColor(22, 30, 34); }
+  // The text printed on the tape.
+  static QColor TapeText() { return QColor(18, 24, 30); }
+  // The housing of both panels (its middle tone; the skin shades it).
+  static QColor Body() { return QColor(78, 90, 100); }
 };
 
 class Skin {
@@ -43,6 +51,10 @@ class Skin {
   // (released or pressed) and toolbar strips 139 x 13, at a ratio.
   static QPixmap KeypadSheet(bool pressed, qreal dpr);
   static QPixmap ToolbarStrip(bool pressed, qreal dpr);
+
+  // The program icon (16, 24, 32, 48 and 64 pixels), for the window and the
+  // tray.
+  static QIcon AppIcon();
 
   // Display area (where Readout1 is drawn) and tape area, window pixels.
   static QRect DisplayRect() { return QRect(15, 36, 176, 21); }

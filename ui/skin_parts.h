@@ -1,0 +1,36 @@
+#pragma once
+// Inside the skin: the painters of its parts, all on a DeviceCanvas. The
+// public Skin functions open a canvas and call these.
+
+#include <QRectF>
+
+#include <initializer_list>
+
+#include "ui/keytable.h"
+#include "ui/skin_canvas.h"
+
+namespace numerina::ui::skin {
+
+// Logical size of the whole skin.
+inline constexpr int kSkinWidth = 400, kSkinHeight = 275;
+// The keypad panel spans x 0..204, the report panel x 205..399.
+inline constexpr int kPanelSplit = 205;
+
+// The two housings, shaped like the window's outline, with their rims.
+void PaintHousing(DeviceCanvas& c);
+
+// Recessed wells: the display glass, the tape slot, the key plate.
+void PaintDisplayWell(DeviceCanvas& c);
+void PaintTapeWell(DeviceCanvas& c);
+void PaintKeyPlate(DeviceCanvas& c);
+
+// A rounded well sunk into the housing: dark upper-left edge, light
+// lower-right edge, filled with `fill`. Overlapping rectangles make one well.
+void PaintWells(DeviceCanvas& c, std::initializer_list<QRectF> rects, qreal radius,
+                const QBrush& fill);
+
+void PaintKeyOn(DeviceCanvas& c, const KeyDef& key, bool pressed);
+void PaintToolOn(DeviceCanvas& c, const ToolDef& tool, bool pressed, bool enabled);
+void PaintLogoOn(DeviceCanvas& c, const QRectF& frame);
+
+}  // namespace numerina::ui::skin
