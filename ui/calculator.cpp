@@ -1,0 +1,352 @@
+#include "ui/calculator.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/displaylabel.h"
+#include "ui/focusbutton.h"
+#include "ui/keylog.h"
+#include "ui/outline.h"
+#include "ui/skin.h"
+#include "ui/tapeview.h"
+#include "ui/windowmove.h"
+
+#include "config/ini.h"
+#include "config/settings.h"
+
+namespace numerina::ui {
+namespace {
+
+// The memory indicator's label.
+constexpr QRect kMemRect(16, 41, 17, 17);
+
+}  // namespace
+
+Calculator::Calculator(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), engine_(host_) {
+  setObjectName(QStringLiteral("Calculator"));
+  setWindowTitle(QStringLiteral("Numerina Desktop"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFixedSize(kWidthWithReport, kHeight);
+  toolEnabled_.fill(true);
+  keyTickets_.fill(0);
+  toolTickets_.fill(0);
+
+  nameFont_ = QFont(QStringLiteral("Verdana"));
+  nameFont_.setPixelSize(11);  // 8.25 points at 96 dpi
+  memFont_ = QFont(QStringLiteral("Arial"));
+  memFont_.setPixelSize(12);  // 9 points
+
+  tape_ = new TapeView(this);
+  tape_->setGeometry(Skin::TapeRect());
+  tape_->onClicked = [this] { GiveFocusToFocus(); };
+
+  display_ = new DisplayLabel(this);
+  display_->onPressed = [this](Qt::MouseButton button) {
+    if (button == Qt::LeftButton) cmdBarra_Click(1);
+    else if (button == Qt::RightButton) cmdBarra_Click(2);
+    GiveFocusToFocus();
+  };
+
+  for (std::size_t row = 0; row < kKeys.size(); ++row) {
+    const KeyDef& k = kKeys[row];
+    keys_[row] = new PictureButton(this, *this, PictureButton::Kind::Key, static_cast<int>(row),
+                                QRect(k.x, k.y, kKeySize, kKeySize),
+                                QString::fromUtf8(k.accessible.data(), k.accessible.size()), {});
+    keys_[row]->setObjectName(QString::fromUtf8(k.name.data(), k.name.size()));
+  }
+  for (const ToolDef& t : kTools) {
+    tools_[t.index] = new PictureButton(
+        this, *this, PictureButton::Kind::Tool, t.index, QRect(t.x, t.y, kToolSize, kToolSize),
+        QString::fromUtf8(t.accessible.data(), t.accessible.size()),
+        QString::fromUtf8(t.tooltip.data(), t.tooltip.size()));
+    tools_[t.index]->setObjectName(QStringLiteral("cmdBarra%1").arg(t.index));
+  }
+  banners_[0] = new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
+                               QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
+  banners_[0]->setObjectName(QStringLiteral("Banner1"));
+  banners_[1] = new PictureButton(this, *this, PictureButton::Kind::Banner, 2, BannerFrame(2),
+                               QStringLiteral("informazioni ditta"), {});
+  banners_[1]->setObjectName(QStringLiteral("Banner2"));
+
+  // Focus lies below the visible area: it takes the keys, nobody sees it.
+  focus_ = new FocusButton(this);
+  focus_->setGeometry(276, 299, 65, 25);
+  focus_->onKeyPress = [this](QKeyEvent* e) { FocusKeyDown(e); };
+  focus_->onClick = [this] { PressKey(*FindKey({Button::Operator, kEquals})); };
+  setFocusProxy(focus_);
+
+  mover_ = new WindowMover(*this, [this](QPoint p) { SavePosition(p); });
+  connect(&flash_, &KeyFlash::LookChanged, this, &Calculator::LookChanged);
+}
+
+Calculator::~Calculator() = default;
+
+void Calculator::StartUp() {
+  // The number patterns are the engine's own constants.
+  CaricaConf();
+  RitagliaForm(*this);
+  // The tape's colour is set by the tape itself (Palette::Tape); the help
+  // page's place is worked out when it is opened.
+  engine_.Initialise();
+  // The hand cursor of every picture control was given at construction.
+  RefreshFromEngine();
+  focus_->setFocus();
+  started_ = true;
+}
+
+bool Calculator::OnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+bool Calculator::KeyLooksPressed(int row) const { return flash_.LooksPressed(row); }
+
+bool Calculator::ToolLooksPressed(int index) const {
+  if (index == 3) return reportToolPressed_;
+  return flash_.LooksPressed(ToolLook(index));
+}
+
+void Calculator::GiveFocusToFocus() {
+  if (focus_->isEnabled()) focus_->setFocus(Qt::OtherFocusReason);
+}
+
+void Calculator::OnDisplayChanged(std::string_view display) {
+  KeyLog("display", display);
+  display_->setText(QString::fromUtf8(display.data(), static_cast<qsizetype>(display.size())));
+}
+
+void Calculator::RefreshFromEngine() {
+  const QString mem = QString::fromStdString(engine_.MemIndicator());
+  if (mem != mem_) {
+    mem_ = mem;
+    update(kMemRect);
+  }
+  keys_[static_cast<std::size_t>(FindKey({Button::RichMemoria}) - kKeys.data())]->setEnabled(
+      engine_.RecallEnabled());
+  SetToolEnabled(4, engine_.MoreDecimalsEnabled());
+  SetToolEnabled(5, engine_.FewerDecimalsEnabled());
+}
+
+void Calculator::SetToolEnabled(int index, bool enabled) {
+  if (toolEnabled_[index] == enabled) return;
+  toolEnabled_[index] = enabled;
+  tools_[index]->setEnabled(enabled);
+  UpdateTool(index);
+}
+
+void Calculator::LookChanged(int look) {
+  if (look >= 100) {
+    UpdateTool(look - 100);
+  } else if (look >= 0 && look < static_cast<int>(kKeys.size())) {
+    const KeyDef& k = kKeys[look];
+    update(QRect(k.x, k.y, kKeySize, kKeySize));
+  }
+}
+
+// ---- Mouse on the keys, the toolbar and the banners ----
+
+void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
+  const int i = button.index();
+  const bool left = mouse == Qt::LeftButton;
+  switch (button.kind()) {
+    case PictureButton::Kind::Key:
+      keyTickets_[i] = flash_.PressHeld(i, left ? KeyFlash::Action([this, i] { KeyAction(i); })
+                                                : KeyFlash::Action());
+      break;
+    case PictureButton::Kind::Tool:
+      if (i == 3) {
+        // The report button shows what its click is about to do: pressed
+        // while the report is shown (it will hide it), released otherwise.
+        reportToolPressed_ = reportVisibile_;
+        UpdateTool(3);
+      }
+      toolTickets_[i] = flash_.PressHeld(
+          i == 3 ? KeyFlash::kNoLook : ToolLook(i),
+          left ? KeyFlash::Action([this, i] { ToolAction(i); }) : KeyFlash::Action());
+      break;
+    case PictureButton::Kind::Banner:
+      bannerDown_[i == 1 ? 0 : 1] = true;
+      update(BannerFrame(i));
+      break;
+  }
+}
+
+void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bool inside) {
+  const int i = button.index();
+  const bool act = inside && mouse == Qt::LeftButton;
+  switch (button.kind()) {
+    case PictureButton::Kind::Key:
+      flash_.Release(std::exchange(keyTickets_[i], 0), act);
+      break;
+    case PictureButton::Kind::Tool:
+      flash_.Release(std::exchange(toolTickets_[i], 0), act);
+      break;
+    case PictureButton::Kind::Banner:
+      // The information panel opens from here once it exists.
+      bannerDown_[i == 1 ? 0 : 1] = false;
+      update(BannerFrame(i));
+      break;
+  }
+}
+
+void Calculator::ButtonActivated(PictureButton& button) {
+  const int i = button.index();
+  switch (button.kind()) {
+    case PictureButton::Kind::Key:
+      PressKey(kKeys[i]);
+      break;
+    case PictureButton::Kind::Tool:
+      if (i == 3) {
+        reportToolPressed_ = reportVisibile_;
+        UpdateTool(3);
+      }
+      flash_.Press(i == 3 ? KeyFlash::kNoLook : ToolLook(i), [this, i] { ToolAction(i); });
+      break;
+    case PictureButton::Kind::Banner:
+      break;
+  }
+}
+
+void Calculator::KeyAction(int row) {
+  engine_.Click(kKeys[row].key);
+  RefreshFromEngine();
+}
+
+void Calculator::ToolAction(int index) {
+  cmdBarra_Click(index);
+  RefreshFromEngine();
+}
+
+// ---- Mouse on the window itself: moving ----
+
+QRect Calculator::BannerFrame(int which) const {
+  return which == 1 ? QRect(12, 72, 114, 28) : QRect(12, 7, 76, 18);
+}
+
+QRect Calculator::NameRect() const {
+  const QFontMetrics fm(nameFont_);
+  return QRect(namePos_, QSize(fm.horizontalAdvance(name_) + 1, 14));
+}
+
+void Calculator::mousePressEvent(QMouseEvent* event) {
+  const QPoint pt = event->position().toPoint();
+  event->accept();
+  frameDrag_ = false;
+  if (BannerFrame(1).contains(pt) || BannerFrame(2).contains(pt)) {
+    // A banner frame moves the window on the first move with the button
+    // held, not on the press.
+    frameDrag_ = event->button() == Qt::LeftButton;
+    framePressedAt_ = event->globalPosition().toPoint();
+    return;
+  }
+  // The name and the memory indicator are labels: they never move it.
+  if (kMemRect.contains(pt) || NameRect().contains(pt)) return;
+  if (event->button() == Qt::LeftButton) mover_->Start(event->globalPosition().toPoint());
+}
+
+void Calculator::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (mover_->MouseMove(*event)) return;
+  if (frameDrag_ && (event->buttons() & Qt::LeftButton)) {
+    frameDrag_ = false;
+    mover_->Start(framePressedAt_);
+  }
+}
+
+void Calculator::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  frameDrag_ = false;
+  mover_->MouseRelease(*event);
+}
+
+void Calculator::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  mover_->WindowMoved();
+}
+
+void Calculator::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyDeviceOutline(*this, CalculatorRuns());
+}
+
+void Calculator::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  flash_.ReleaseAllHeld();
+}
+
+bool Calculator::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    background_ = QPixmap();
+    ApplyDeviceOutline(*this, CalculatorRuns());
+  }
+  return QWidget::event(event);
+}
+
+void Calculator::BringToFront() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+  GiveFocusToFocus();
+}
+
+// ---- Canvas ----
+
+void Calculator::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const qreal dpr = devicePixelRatioF();
+  if (background_.isNull() || background_.devicePixelRatio() != dpr)
+    background_ = Skin::Background(dpr);
+  p.drawPixmap(0, 0, background_);
+  for (std::size_t row = 0; row < kKeys.size(); ++row)
+    if (KeyLooksPressed(static_cast<int>(row))) Skin::PaintKey(p, kKeys[row], true);
+  for (const ToolDef& t : kTools) {
+    const bool pressed = ToolLooksPressed(t.index);
+    if (pressed || !toolEnabled_[t.index]) Skin::PaintTool(p, t, pressed, toolEnabled_[t.index]);
+  }
+  PaintBanner(p, 2);
+  PaintBanner(p, 1);
+  PaintTexts(p);
+}
+
+void Calculator::PaintBanner(QPainter& p, int which) const {
+  const int w = which == 1 ? 0 : 1;
+  const QRect frame = BannerFrame(which);
+  const QRect picture = banners_[w]->geometry();
+  p.save();
+  p.setClipRect(frame);
+  switch (bannerShows_[w]) {
+    case BannerShows::Logo: Skin::PaintLogo(p, picture); break;
+    case BannerShows::Picture: p.drawPixmap(picture.topLeft(), bannerPictures_[w]); break;
+    case BannerShows::Hidden:
+    case BannerShows::Empty: break;
+  }
+  if (bannerDown_[w] && bannerShows_[w] != BannerShows::Hidden) {
+    // Border style 1 while pressed: a one-pixel line around the picture.
+    p.setPen(QPen(QColor(32, 36, 40), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(picture).adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+  p.restore();
+}
+
+void Calculator::PaintTexts(QPainter& p) const {
+  if (!mem_.isEmpty()) {
+    p.setFont(memFont_);
+    p.setPen(QColor(24, 28, 32));
+    p.drawText(kMemRect, Qt::AlignLeft | Qt::AlignTop, mem_);
+  }
+  if (!name_.isEmpty() && namePos_.x() < width()) {
+    // The name sits on the report panel, left of the three buttons there.
+    p.save();
+    p.setClipRect(QRect(205, 0, 340 - 205, kHeight));
+    p.setFont(nameFont_);
+    const QRect r = NameRect();
+    p.setPen(QColor(64, 64, 64));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop, name_);
+    p.setPen(Qt::white);
+    p.drawText(r.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, name_);
+    p.restore();
+  }
+}
+
+}  // namespace numerina::ui

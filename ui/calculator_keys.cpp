@@ -1,0 +1,91 @@
+// Calculator: the keyboard. Typed keys go through the same flash queue as
+// mouse clicks, so each typed key flashes its picture and acts in order.
+#include <QKeyEvent>
+
+#include "engine/keys.h"
+#include "ui/calculator.h"
+#include "ui/keylog.h"
+
+namespace numerina::ui {
+namespace {
+
+// The virtual key codes of the key-down map, from Qt's keys. Both Return
+// and the keypad's Enter are Enter.
+int VirtualKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kVkReturn;
+    case Qt::Key_Delete: return kVkDelete;
+    case Qt::Key_Backspace: return kVkBack;
+    case Qt::Key_Home: return kVkHome;
+    case Qt::Key_Escape: return kVkEscape;
+    default: return 0;
+  }
+}
+
+char32_t TypedCharacter(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.isEmpty()) return 0;
+  const QList<uint> ucs4 = text.toUcs4();
+  return ucs4.isEmpty() ? 0 : static_cast<char32_t>(ucs4.front());
+}
+
+void LogKey(const QKeyEvent& event) {
+  KeyLog("key", event.text().isEmpty() ? QByteArray::number(event.key()).toStdString()
+                                       : event.text().toStdString());
+}
+
+}  // namespace
+
+void Calculator::PressKey(const KeyDef& key) {
+  const int row = static_cast<int>(&key - kKeys.data());
+  if (row < 0 || row >= static_cast<int>(kKeys.size())) return;
+  // A disabled key (the recall key with nothing stored) does not move.
+  if (!keys_[row]->isEnabled()) return;
+  flash_.Press(row, [this, row] { KeyAction(row); });
+}
+
+void Calculator::GestisciTasto(char32_t c) {
+  if (const std::optional<KeyRef> key = numerina::GestisciTasto(c))
+    if (const KeyDef* def = FindKey(*key)) PressKey(*def);
+}
+
+void Calculator::FocusKeyDown(QKeyEvent* event) {
+  LogKey(*event);
+  const int vk = VirtualKey(event->key());
+  if (vk == kVkEscape) {
+    EscOnFocus();
+    return;
+  }
+  if (vk != 0) {
+    // Enter, Delete, Backspace and Home act through the key-down map only:
+    // their characters (CR, DEL, BS) must not act a second time.
+    if (const std::optional<KeyRef> key = KeyDownMap(vk))
+      if (const KeyDef* def = FindKey(*key)) PressKey(*def);
+    return;
+  }
+  GestisciTasto(TypedCharacter(*event));
+}
+
+void Calculator::keyPressEvent(QKeyEvent* event) {
+  // Keys reach the window itself only while no control has the focus: Esc
+  // ends the program, characters act, nothing else does.
+  event->accept();
+  LogKey(*event);
+  if (event->key() == Qt::Key_Escape) {
+    EscOnWindow();
+    return;
+  }
+  if (VirtualKey(event->key()) != 0) return;
+  GestisciTasto(TypedCharacter(*event));
+}
+
+void Calculator::EscOnFocus() {
+  // With a tray, Esc here would close the window into it; there is no tray
+  // yet, and nothing could bring a closed window back: end the program.
+  host_.Quit();
+}
+
+void Calculator::EscOnWindow() { host_.Quit(); }
+
+}  // namespace numerina::ui

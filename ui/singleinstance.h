@@ -1,0 +1,51 @@
+#pragma once
+// One running calculator per user and program folder. The first start holds
+// a lock file and listens on a local socket; a later start finds the lock
+// taken, asks the running one to show its window, and ends. Both names are
+// derived from the user and the folder's path, so copies of the program in
+// different folders (and tests in temporary folders) do not meet.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace numerina::ui {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  // Needs no application object: it runs before anything else.
+  explicit SingleInstance(const QString& programFolder);
+  ~SingleInstance() override;
+
+  // True when this process holds the lock (no other instance runs).
+  bool First() const { return first_; }
+
+  // First instance: listen for later starts (needs the application object).
+  bool Listen();
+  // Later instance: ask the running one to show itself; waits at most
+  // timeoutMs for the message to go out. False when nobody answered.
+  bool AskRunningToShow(int timeoutMs = 1000);
+
+  QString LockPath() const { return lockPath_; }
+  QString ServerName() const { return serverName_; }
+
+  // The key both names derive from (user id and folder hash).
+  static QString KeyFor(const QString& programFolder);
+
+ signals:
+  void ShowRequested();
+
+ private:
+  QString lockPath_;
+  QString serverName_;
+  std::unique_ptr<QLockFile> lock_;
+  std::unique_ptr<QLocalServer> server_;
+  bool first_ = false;
+};
+
+}  // namespace numerina::ui

@@ -1,0 +1,88 @@
+// Calculator: the toolbar's commands (cmdBarra 0..9).
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <string>
+
+#include "config/ini.h"
+#include "config/settings.h"
+#include "ui/calculator.h"
+#include "ui/picturebutton.h"
+
+namespace numerina::ui {
+
+void Calculator::cmdBarra_Click(int index) {
+  switch (index) {
+    case 0: host_.Quit(); break;
+    case 1: Copy(); break;
+    case 2: Paste(); break;
+    case 3: ToggleReport(); break;
+    case 4: CambiaDecimali(false); break;
+    case 5: CambiaDecimali(true); break;
+    case 6: OpenHelp(); break;
+    case 7:  // the about box comes with its own window
+    case 8:  // printing comes with the print dialog
+      GiveFocusToFocus();
+      break;
+    case 9: Minimise(); break;
+    default: break;
+  }
+}
+
+void Calculator::Copy() {
+  if (const std::optional<std::string> text = engine_.CopyText()) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdString(*text));
+  }
+  GiveFocusToFocus();
+}
+
+void Calculator::Paste() {
+  // Anything that is not a number in the Italian notation is ignored
+  // (Paste returns false and leaves the entry alone).
+  const QString text = QGuiApplication::clipboard()->text();
+  engine_.Paste(text.toStdString());
+  GiveFocusToFocus();
+}
+
+void Calculator::ToggleReport() {
+  if (!reportVisibile_) {
+    tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
+    SetReportShown(true);
+    ScriviIni(kSection, kReport, "1");
+  } else {
+    tools_[3]->setToolTip(QStringLiteral("Mostra report"));
+    SetReportShown(false);
+    ScriviIni(kSection, kReport, "0");
+  }
+  GiveFocusToFocus();
+}
+
+void Calculator::SetReportShown(bool shown) {
+  reportVisibile_ = shown;
+  // Narrowing cuts the report panel off; the left edge stays where it is.
+  const int w = shown ? kWidthWithReport : kWidthWithout;
+  if (width() != w) setFixedSize(w, kHeight);
+}
+
+void Calculator::CambiaDecimali(bool fewer) {
+  engine_.CambiaDecimali(fewer);
+  // Written at every press, also when the number is at its limit.
+  ScriviIni(kSection, kDecimali, std::to_string(engine_.DecimalPlaces));
+  RefreshFromEngine();
+  GiveFocusToFocus();
+}
+
+void Calculator::OpenHelp() {
+  host_.OpenFile(QString::fromStdString(CartellaProgramma()) + QStringLiteral("/numerina.html"));
+  GiveFocusToFocus();
+}
+
+void Calculator::Minimise() {
+  // Without a tray there is nothing to hide the window into: minimise it to
+  // the taskbar instead, from where the user can bring it back.
+  showMinimized();
+}
+
+}  // namespace numerina::ui

@@ -1,0 +1,58 @@
+#pragma once
+// Moving the captionless window: a left press hands the mouse to the
+// window manager's own move (QWindow::startSystemMove); where that is
+// refused (no window manager) the window follows the mouse until the button
+// is released. The final place is reported once the move has settled: at
+// the release, and again when move events still come after it (some window
+// managers deliver the last move after the release), 200 ms after the last
+// one. So a click that did not move reports the place too.
+
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+
+#include <functional>
+
+class QMouseEvent;
+class QWidget;
+
+namespace numerina::ui {
+
+class WindowMover : public QObject {
+  Q_OBJECT
+
+ public:
+  WindowMover(QWidget& window, std::function<void(QPoint)> placeSettled);
+
+  // Starts a move for a left press (or a first move with the left button
+  // held); pressedAt is the global place of the press, so that a manual
+  // move keeps the mouse over the same pixel of the window.
+  void Start(QPoint pressedAt);
+  // Mouse events of the window while the move runs; true when taken.
+  bool MouseMove(const QMouseEvent& event);
+  bool MouseRelease(const QMouseEvent& event);
+  // The window's move events.
+  void WindowMoved();
+  // Reports a place that is still settling at once.
+  void Flush();
+
+  bool Active() const { return session_; }
+  bool FollowingMouse() const { return manual_; }
+  void SetSettleMs(int ms) { settle_.setInterval(ms); }
+
+ private:
+  void Settled();
+  void Report();
+
+  QWidget& window_;
+  std::function<void(QPoint)> placeSettled_;
+  QTimer settle_;
+  QPoint offset_;
+  QPoint lastReported_;
+  bool session_ = false;
+  bool manual_ = false;
+  bool released_ = false;
+  bool reported_ = false;
+};
+
+}  // namespace numerina::ui
