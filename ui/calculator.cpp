@@ -38,16 +38,6 @@ Calculator::Calculator(QWidget* parent)
   memFont_ = QFont(QStringLiteral("Arial"));
   memFont_.setPixelSize(12);  // 9 points
 
-  tape_ = new TapeView(this);
-  tape_->setGeometry(Skin::TapeRect());
-  tape_->onClicked = [this] { GiveFocusToFocus(); };
-
-  display_ = new DisplayLabel(this);
-  display_->onPressed = [this](Qt::MouseButton button) {
-    if (button == Qt::LeftButton) cmdBarra_Click(1);
-    else if (button == Qt::RightButton) cmdBarra_Click(2);
-    GiveFocusToFocus();
-  };
 
   for (std::size_t row = 0; row < kKeys.size(); ++row) {
     const KeyDef& k = kKeys[row];
@@ -96,6 +86,41 @@ void Calculator::StartUp() {
   started_ = true;
 }
 
+void Calculator::BuildTextWidgets() {
+  if (tape_) return;
+  // Built apart from the rest: the first text box loads the font database,
+  // which costs more than everything else before the window can be shown.
+  // main() calls this right after show(), before the first paint.
+  const bool shown = isVisible();
+  tape_ = new TapeView(this);
+  tape_->setGeometry(Skin::TapeRect());
+  tape_->onClicked = [this] { GiveFocusToFocus(); };
+  display_ = new DisplayLabel(this);
+  display_->setText(displayText_);
+  display_->onPressed = [this](Qt::MouseButton button) {
+    if (button == Qt::LeftButton) cmdBarra_Click(1);
+    else if (button == Qt::RightButton) cmdBarra_Click(2);
+    GiveFocusToFocus();
+  };
+  // Below the keys and buttons, like every control made before them.
+  tape_->lower();
+  display_->lower();
+  if (shown) {
+    tape_->show();
+    display_->show();
+  }
+}
+
+TapeView& Calculator::Tape() {
+  BuildTextWidgets();
+  return *tape_;
+}
+
+DisplayLabel& Calculator::display() {
+  BuildTextWidgets();
+  return *display_;
+}
+
 bool Calculator::OnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 bool Calculator::KeyLooksPressed(int row) const { return flash_.LooksPressed(row); }
@@ -111,7 +136,8 @@ void Calculator::GiveFocusToFocus() {
 
 void Calculator::OnDisplayChanged(std::string_view display) {
   KeyLog("display", display);
-  display_->setText(QString::fromUtf8(display.data(), static_cast<qsizetype>(display.size())));
+  displayText_ = QString::fromUtf8(display.data(), static_cast<qsizetype>(display.size()));
+  if (display_) display_->setText(displayText_);
 }
 
 void Calculator::RefreshFromEngine() {

@@ -61,7 +61,10 @@ class Calculator : public QWidget, private PictureButton::Handler {
   // Host side.
   void OnDisplayChanged(std::string_view display);
   void RefreshFromEngine();
-  TapeView& Tape() { return *tape_; }
+  TapeView& Tape();
+  // Builds the tape box and the display (see calculator.cpp); Tape() and
+  // display() build them too when needed earlier.
+  void BuildTextWidgets();
   void GiveFocusToFocus();
 
   // For tests and tools.
@@ -70,7 +73,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   KeyFlash& flash() { return flash_; }
   WindowMover& mover() { return *mover_; }
   FocusButton& focusButton() { return *focus_; }
-  DisplayLabel& display() { return *display_; }
+  DisplayLabel& display();
   PictureButton& keyButton(int row) { return *keys_[row]; }
   PictureButton& toolButton(int index) { return *tools_[index]; }
   PictureButton& bannerButton(int which) { return *banners_[which == 1 ? 0 : 1]; }
@@ -140,6 +143,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect BannerFrame(int which) const;
   QRect BannerPicture(int which) const;
   QRect NameRect() const;
+  QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), 340 - namePos_.x(), 15); }
   void UpdateTool(int index) { update(QRect(kTools[index].x, kTools[index].y, kToolSize, kToolSize)); }
 
   QtHost host_;
@@ -168,6 +172,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QString name_;
   QPoint namePos_{218, 6};  // where the name labels stand until moved
   QString mem_;
+  QString displayText_;
   QFont nameFont_;
   QFont memFont_;
   mutable QPixmap background_;

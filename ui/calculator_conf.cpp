@@ -185,10 +185,12 @@ void Calculator::SetBanner(int which, BannerShows shows, const QPixmap& picture)
 
 void Calculator::SetName(const QString& text, QPoint pos) {
   if (text == name_ && pos == namePos_) return;
-  update(NameRect().adjusted(0, 0, 1, 1));
+  // The whole strip the name may cover: measuring the text here would load
+  // the font database before the window is even shown.
+  update(NameArea());
   name_ = text;
   namePos_ = pos;
-  update(NameRect().adjusted(0, 0, 1, 1));
+  update(NameArea());
 }
 
 void Calculator::SavePosition(QPoint topLeft) {

@@ -1,6 +1,5 @@
 // numerina: the calculator window.
 #include <QApplication>
-#include <QCoreApplication>
 
 #include "config/ini.h"
 #include "ui/calculator.h"
@@ -12,14 +11,12 @@ int main(int argc, char** argv) {
   // show itself and ends, without touching the settings or the screen.
   ui::SingleInstance instance(QString::fromStdString(CartellaProgramma()));
   if (!instance.First()) {
-    QCoreApplication app(argc, argv);
     instance.AskRunningToShow();
     return 0;
   }
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("numerina"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Numerina Desktop"));
   instance.Listen();
 
   ui::Calculator calculator;
@@ -27,5 +24,8 @@ int main(int argc, char** argv) {
                    &ui::Calculator::BringToFront);
   calculator.StartUp();
   calculator.show();
+  // The window maps at its final place now; the text widgets are built
+  // before the event loop paints it for the first time.
+  calculator.BuildTextWidgets();
   return app.exec();
 }

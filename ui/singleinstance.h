@@ -4,13 +4,18 @@
 // taken, asks the running one to show its window, and ends. Both names are
 // derived from the user and the folder's path, so copies of the program in
 // different folders (and tests in temporary folders) do not meet.
+//
+// The socket is a plain Unix domain socket watched by a QSocketNotifier:
+// Qt's own local server would load the network module and its libraries
+// into every start, for one short message.
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+
+class QSocketNotifier;
 
 namespace numerina::ui {
 
@@ -28,11 +33,11 @@ class SingleInstance : public QObject {
   // First instance: listen for later starts (needs the application object).
   bool Listen();
   // Later instance: ask the running one to show itself; waits at most
-  // timeoutMs for the message to go out. False when nobody answered.
+  // timeoutMs. False when nobody answered.
   bool AskRunningToShow(int timeoutMs = 1000);
 
   QString LockPath() const { return lockPath_; }
-  QString ServerName() const { return serverName_; }
+  QString SocketPath() const { return socketPath_; }
 
   // The key both names derive from (user id and folder hash).
   static QString KeyFor(const QString& programFolder);
@@ -41,10 +46,13 @@ class SingleInstance : public QObject {
   void ShowRequested();
 
  private:
+  void Accept();
+
   QString lockPath_;
-  QString serverName_;
+  QString socketPath_;
   std::unique_ptr<QLockFile> lock_;
-  std::unique_ptr<QLocalServer> server_;
+  std::unique_ptr<QSocketNotifier> notifier_;
+  int listenFd_ = -1;
   bool first_ = false;
 };
 

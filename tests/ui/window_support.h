@@ -151,6 +151,7 @@ struct Rig {
     calc->host().onOpenFile = [this](const QString& path) { opened << path; };
     calc->StartUp();
     calc->show();
+    calc->BuildTextWidgets();
     QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
   }
 

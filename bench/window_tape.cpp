@@ -1,0 +1,108 @@
+// One more operator key on a long tape: the key's action and the append to
+// the tape's text box must cost the same at 100 lines and at 100,000.
+// Runs the real window on the offscreen platform (unless another is set).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "config/ini.h"
+#include "ui/calculator.h"
+#include "ui/keytable.h"
+#include "ui/tapeview.h"
+
+namespace {
+
+using numerina::ui::Calculator;
+
+const numerina::ui::KeyDef& Key(numerina::Button b, int index = 0) {
+  return *numerina::ui::FindKey({b, index});
+}
+
+std::unique_ptr<Calculator> calc;
+
+// A started calculator whose tape holds `lines` lines, kept between
+// benchmarks of the same size.
+Calculator& CalculatorWithTape(int lines) {
+  static QTemporaryDir folder;
+  static int filled = -1;
+  if (filled == lines) return *calc;
+  numerina::SetSettingsFolderForTesting(folder.path().toStdString());
+  calc = std::make_unique<Calculator>();
+  calc->flash().SetFlashMs(0);
+  calc->StartUp();
+  calc->show();
+  calc->BuildTextWidgets();
+  QCoreApplication::processEvents();
+  // "7 +" pairs: each "+" adds one line.
+  const auto& seven = Key(numerina::Button::Number, 7);
+  const auto& plus = Key(numerina::Button::Operator, numerina::kPlus);
+  for (int i = 0; i < lines; ++i) {
+    calc->PressKey(seven);
+    calc->PressKey(plus);
+  }
+  QCoreApplication::processEvents();
+  filled = lines;
+  return *calc;
+}
+
+void BM_OperatorKeyOnTape(benchmark::State& state) {
+  Calculator& calc = CalculatorWithTape(static_cast<int>(state.range(0)));
+  const auto& five = Key(numerina::Button::Number, 5);
+  const auto& plus = Key(numerina::Button::Operator, numerina::kPlus);
+  const int lines = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    // Keep a short tape short: empty it (clear entry) and fill it again.
+    if (lines < 1000 && calc.Tape().blockCount() > 2 * lines) {
+      calc.PressKey(Key(numerina::Button::CancelEntry));
+      for (int i = 0; i < lines; ++i) {
+        calc.PressKey(five);
+        calc.PressKey(plus);
+      }
+    }
+    calc.PressKey(five);
+    state.ResumeTiming();
+    calc.PressKey(plus);
+  }
+  state.counters["lines"] = static_cast<double>(calc.Tape().blockCount());
+}
+BENCHMARK(BM_OperatorKeyOnTape)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The same with the repaint that follows (tape, display) included.
+void BM_OperatorKeyAndRepaint(benchmark::State& state) {
+  Calculator& calc = CalculatorWithTape(static_cast<int>(state.range(0)));
+  const auto& five = Key(numerina::Button::Number, 5);
+  const auto& plus = Key(numerina::Button::Operator, numerina::kPlus);
+  const int lines = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (lines < 1000 && calc.Tape().blockCount() > 2 * lines) {
+      calc.PressKey(Key(numerina::Button::CancelEntry));
+      for (int i = 0; i < lines; ++i) {
+        calc.PressKey(five);
+        calc.PressKey(plus);
+      }
+    }
+    calc.PressKey(five);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    calc.PressKey(plus);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_OperatorKeyAndRepaint)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  calc.reset();  // before the application object goes
+  return 0;
+}
