@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
 #include "ui/keylog.h"
@@ -102,6 +104,7 @@ void Calculator::BuildTextWidgets() {
     else if (button == Qt::RightButton) cmdBarra_Click(2);
     GiveFocusToFocus();
   };
+  setWindowIcon(Skin::AppIcon());
   // Below the keys and buttons, like every control made before them.
   tape_->lower();
   display_->lower();
@@ -332,6 +335,8 @@ void Calculator::paintEvent(QPaintEvent*) {
   PaintBanner(p, 2);
   PaintBanner(p, 1);
   PaintTexts(p);
+  static bool firstPaint = true;
+  if (std::exchange(firstPaint, false)) KeyLog("painted", "first");
 }
 
 void Calculator::PaintBanner(QPainter& p, int which) const {

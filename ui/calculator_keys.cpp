@@ -31,8 +31,8 @@ char32_t TypedCharacter(const QKeyEvent& event) {
 }
 
 void LogKey(const QKeyEvent& event) {
-  KeyLog("key", event.text().isEmpty() ? QByteArray::number(event.key()).toStdString()
-                                       : event.text().toStdString());
+  if (event.text().isEmpty()) KeyLog("keycode", QByteArray::number(event.key()).toStdString());
+  else KeyLog("key", event.text().toStdString());
 }
 
 }  // namespace

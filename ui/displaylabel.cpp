@@ -21,6 +21,9 @@ DisplayLabel::DisplayLabel(QWidget* parent) : QLabel(parent) {
   // The name stays the shown text, which is what a screen reader reads.
   setAccessibleDescription(QStringLiteral("display"));
   setContentsMargins(0, 0, 3, 0);
+  QPalette pal = palette();
+  pal.setColor(QPalette::WindowText, Palette::DisplayText());
+  setPalette(pal);
 }
 
 void DisplayLabel::mousePressEvent(QMouseEvent* event) {

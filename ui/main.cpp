@@ -3,10 +3,12 @@
 
 #include "config/ini.h"
 #include "ui/calculator.h"
+#include "ui/keylog.h"
 #include "ui/singleinstance.h"
 
 int main(int argc, char** argv) {
   using namespace numerina;
+  ui::KeyLog("main", "start");
   // Before anything else: a second start asks the running calculator to
   // show itself and ends, without touching the settings or the screen.
   ui::SingleInstance instance(QString::fromStdString(CartellaProgramma()));

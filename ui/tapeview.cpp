@@ -33,9 +33,19 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
 
   QPalette pal = palette();
   pal.setColor(QPalette::Base, Palette::Tape());
-  pal.setColor(QPalette::Text, QColor(20, 24, 28));
+  pal.setColor(QPalette::Text, Palette::TapeText());
   setPalette(pal);
   viewport()->setCursor(Qt::ArrowCursor);
+  // The scroll bar in the tape's own greys rather than the desktop's.
+  QPalette bar = verticalScrollBar()->palette();
+  bar.setColor(QPalette::Window, Palette::Tape().darker(112));
+  bar.setColor(QPalette::Base, Palette::Tape().darker(112));
+  bar.setColor(QPalette::Button, Palette::Tape().lighter(106));
+  bar.setColor(QPalette::Light, Palette::Tape().lighter(125));
+  bar.setColor(QPalette::Dark, Palette::Body());
+  bar.setColor(QPalette::Shadow, Palette::Body().darker(130));
+  bar.setColor(QPalette::ButtonText, Palette::TapeText());
+  verticalScrollBar()->setPalette(bar);
 }
 
 void TapeView::AppendFragment(std::string_view fragment) {

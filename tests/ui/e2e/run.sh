@@ -111,6 +111,32 @@ sleep 0.4
 clip=$(xclip -o -selection clipboard 2>/dev/null)
 [ "$clip" = "1.234,5" ] && pass "pasted 1.234,5 from the X clipboard" || fail "after paste the display copies '$clip'"
 
+# ---- division by zero: the window hides under the message, a key typed
+# in the same burst acts after the box is closed, the window comes back ----
+xdotool type --delay 10 "7/0=5"
+box=""
+for _ in $(seq 50); do
+  box=$(xdotool search --onlyvisible --name "Numerina Desktop" 2>/dev/null | grep -v "^$WIN\$" | head -1)
+  [ -n "$box" ] && break
+  sleep 0.1
+done
+viewable=$(xwininfo -id "$WIN" | awk '/Map State:/ {print $3}')
+[ -n "$box" ] && [ "$viewable" != IsViewable ] && pass "message box up, calculator hidden" ||
+  fail "division by zero: box='$box' calculator $viewable"
+xdotool windowactivate --sync "$box" 2>/dev/null
+xdotool key Return
+for _ in $(seq 30); do
+  [ "$(xwininfo -id "$WIN" | awk '/Map State:/ {print $3}')" = IsViewable ] && break
+  sleep 0.1
+done
+sleep 0.3
+read -r BX BY _ _ < <(xsession_geometry "$WIN")
+xdotool mousemove --sync $((WX + 103)) $((WY + 13)) click 1
+sleep 0.4
+clip=$(xclip -o -selection clipboard 2>/dev/null)
+[ "$BX,$BY" = "$WX,$WY" ] && [ "$clip" = "5," ] && pass "box closed: back at $BX,$BY, the queued 5 acted" ||
+  fail "after the box: at $BX,$BY (was $WX,$WY), display copies '$clip'"
+
 # ---- a drag by the background moves the window and writes Posizione ----
 xdotool mousemove --sync $((WX + 5)) $((WY + 150)) mousedown 1
 for step in 1 2 3 4 5 6 7 8 9 10; do
