@@ -12,6 +12,7 @@ class AccessTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
   void keysAreButtons_data();
   void keysAreButtons();
   void pressActionActs();

@@ -39,6 +39,7 @@ class ConfTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
   void noSettingsFile();
   void reportHidden();
   void reportShown_data();

@@ -15,6 +15,7 @@ class KeysTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
   void clicksGiveTheEngineExamples_data();
   void clicksGiveTheEngineExamples();
   void typingEqualsClicking_data();

@@ -39,6 +39,7 @@ class MoveTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
   void dragByTheBackgroundWritesThePlace();
   void clickWithoutMovingWritesThePlace();
   void rightButtonDoesNothing();

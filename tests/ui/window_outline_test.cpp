@@ -11,6 +11,7 @@ class OutlineTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
   void unpack_data();
   void unpack();
   void tablesAreInLineOrder();

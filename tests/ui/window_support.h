@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "config/ini.h"
 #include "config/settings.h"
@@ -64,6 +65,19 @@ class ProgramFolder {
   QTemporaryDir dir_;
 };
 
+// Every box that turned up unannounced, in any rig of the running test.
+inline QStringList& UnexpectedBoxes() {
+  static QStringList boxes;
+  return boxes;
+}
+
+// For each test class's cleanup(): fails the test that just ran when a box
+// nobody announced was shown (the watch has closed it already).
+inline void FailOnUnexpectedBoxes() {
+  const QStringList boxes = std::exchange(UnexpectedBoxes(), {});
+  QVERIFY2(boxes.isEmpty(), qPrintable("unexpected message box: " + boxes.join(QLatin1Char('\n'))));
+}
+
 // Watches for modal boxes every 20 ms. An announced box is checked and
 // closed with OK (after running its whileOpen step); any other box is
 // closed and recorded, and the rig fails the test on it.
@@ -96,6 +110,7 @@ class BoxWatch : public QObject {
     ++seen_;
     if (expected_.empty()) {
       unexpected_ << box->windowTitle() + QStringLiteral(": ") + box->text();
+      UnexpectedBoxes() << unexpected_.back();
     } else {
       Expected e = std::move(expected_.front());
       expected_.pop_front();

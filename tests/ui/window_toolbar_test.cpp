@@ -10,6 +10,7 @@ class ToolbarTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
   void fewerDecimalsTwiceThenMore();
   void moreDecimalsAtFour();
   void decimalsApplyToTheNextNumber();
