@@ -48,6 +48,18 @@ Calculator& CalculatorWithTape(int lines) {
   return *calc;
 }
 
+// Keeps a short tape short: empties it (clear entry) and fills it again.
+void KeepShortTapeShort(Calculator& calc, int lines) {
+  if (lines >= 1000 || calc.Tape().blockCount() <= 2 * lines) return;
+  calc.PressKey(Key(numerina::Button::CancelEntry));
+  const auto& five = Key(numerina::Button::Number, 5);
+  const auto& plus = Key(numerina::Button::Operator, numerina::kPlus);
+  for (int i = 0; i < lines; ++i) {
+    calc.PressKey(five);
+    calc.PressKey(plus);
+  }
+}
+
 void BM_OperatorKeyOnTape(benchmark::State& state) {
   Calculator& calc = CalculatorWithTape(static_cast<int>(state.range(0)));
   const auto& five = Key(numerina::Button::Number, 5);
@@ -55,14 +67,7 @@ void BM_OperatorKeyOnTape(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    // Keep a short tape short: empty it (clear entry) and fill it again.
-    if (lines < 1000 && calc.Tape().blockCount() > 2 * lines) {
-      calc.PressKey(Key(numerina::Button::CancelEntry));
-      for (int i = 0; i < lines; ++i) {
-        calc.PressKey(five);
-        calc.PressKey(plus);
-      }
-    }
+    KeepShortTapeShort(calc, lines);
     calc.PressKey(five);
     state.ResumeTiming();
     calc.PressKey(plus);
@@ -79,13 +84,7 @@ void BM_OperatorKeyAndRepaint(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   for (auto _ : state) {
     state.PauseTiming();
-    if (lines < 1000 && calc.Tape().blockCount() > 2 * lines) {
-      calc.PressKey(Key(numerina::Button::CancelEntry));
-      for (int i = 0; i < lines; ++i) {
-        calc.PressKey(five);
-        calc.PressKey(plus);
-      }
-    }
+    KeepShortTapeShort(calc, lines);
     calc.PressKey(five);
     QCoreApplication::processEvents();
     state.ResumeTiming();
