@@ -1,6 +1,5 @@
 // Calculator: loading and applying the settings (CaricaConf), and saving
 // the window's place after a move.
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
@@ -8,6 +7,7 @@
 #include <cmath>
 
 #include "config/ini.h"
+#include "config/picture.h"
 #include "config/settings.h"
 #include "ui/calculator.h"
 
@@ -28,12 +28,8 @@ QString FromUtf8(std::string_view s) {
 }
 
 QPixmap LoadPicture(std::string_view setting) {
-  QString name = FromUtf8(setting);
+  const QString name = FromUtf8(PicturePath(setting));
   if (name.isEmpty()) return {};
-  // A bare name is stored for a picture in the program's folder; look for
-  // it there, not in whatever folder the program was started from.
-  if (QFileInfo(name).isRelative())
-    name = QString::fromStdString(SettingsFolder()) + QLatin1Char('/') + name;
   QImageReader reader(name);
   reader.setDecideFormatFromContent(true);
   const QImage image = reader.read();
