@@ -1,5 +1,6 @@
 #include "ui/calculator.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,7 +31,7 @@ Calculator::Calculator(QWidget* parent)
   setObjectName(QStringLiteral("Calculator"));
   setWindowTitle(QStringLiteral("Numerina Desktop"));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFixedSize(kWidthWithReport, kHeight);
+  FixSize(kWidthWithReport);
   toolEnabled_.fill(true);
   keyTickets_.fill(0);
   toolTickets_.fill(0);
@@ -45,7 +46,8 @@ Calculator::Calculator(QWidget* parent)
     const KeyDef& k = kKeys[row];
     keys_[row] = new PictureButton(this, *this, PictureButton::Kind::Key, static_cast<int>(row),
                                 QRect(k.x, k.y, kKeySize, kKeySize),
-                                QString::fromUtf8(k.accessible.data(), k.accessible.size()), {});
+                                QString::fromUtf8(k.accessible.data(), k.accessible.size()),
+                                QString::fromUtf8(k.tooltip.data(), k.tooltip.size()));
     keys_[row]->setObjectName(QString::fromUtf8(k.name.data(), k.name.size()));
   }
   for (const ToolDef& t : kTools) {
@@ -98,7 +100,7 @@ void Calculator::BuildTextWidgets() {
   tape_->setGeometry(Skin::TapeRect());
   tape_->onClicked = [this] { GiveFocusToFocus(); };
   display_ = new DisplayLabel(this);
-  display_->setText(displayText_);
+  display_->SetDisplayText(displayText_);
   display_->onPressed = [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) cmdBarra_Click(1);
     else if (button == Qt::RightButton) cmdBarra_Click(2);
@@ -140,7 +142,7 @@ void Calculator::GiveFocusToFocus() {
 void Calculator::OnDisplayChanged(std::string_view display) {
   KeyLog("display", display);
   displayText_ = QString::fromUtf8(display.data(), static_cast<qsizetype>(display.size()));
-  if (display_) display_->setText(displayText_);
+  if (display_) display_->SetDisplayText(displayText_);
 }
 
 void Calculator::RefreshFromEngine() {
@@ -251,39 +253,55 @@ QRect Calculator::BannerFrame(int which) const {
   return which == 1 ? QRect(12, 72, 114, 28) : QRect(12, 7, 76, 18);
 }
 
+int Calculator::NameLimit() const {
+  // At the top the name ends before the print button; at the bottom before
+  // the report panel's rounded right edge.
+  return namePos_.y() < kTools[8].y + kToolSize ? kTools[8].x - 3 : kWidthWithReport - 8;
+}
+
+QString Calculator::NameShown() const {
+  // Whole letters only, with "…" where a long name is cut.
+  return QFontMetrics(nameFont_).elidedText(name_, Qt::ElideRight, NameLimit() - 1 - namePos_.x());
+}
+
 QRect Calculator::NameRect() const {
   const QFontMetrics fm(nameFont_);
-  return QRect(namePos_, QSize(fm.horizontalAdvance(name_) + 1, 14));
+  return QRect(namePos_, QSize(fm.horizontalAdvance(NameShown()) + 1, 14));
 }
 
 void Calculator::mousePressEvent(QMouseEvent* event) {
   const QPoint pt = event->position().toPoint();
   event->accept();
-  frameDrag_ = false;
-  if (BannerFrame(1).contains(pt) || BannerFrame(2).contains(pt)) {
-    // A banner frame moves the window on the first move with the button
-    // held, not on the press.
-    frameDrag_ = event->button() == Qt::LeftButton;
-    framePressedAt_ = event->globalPosition().toPoint();
-    return;
-  }
+  dragPending_ = false;
+  if (event->button() != Qt::LeftButton) return;
+  const bool onFrame = BannerFrame(1).contains(pt) || BannerFrame(2).contains(pt);
   // The name and the memory indicator are labels: they never move it.
-  if (kMemRect.contains(pt) || NameRect().contains(pt)) return;
-  if (event->button() == Qt::LeftButton) mover_->Start(event->globalPosition().toPoint());
+  if (!onFrame && (kMemRect.contains(pt) || NameRect().contains(pt))) return;
+  // The move starts only once the mouse moves with the button held: a
+  // system move asked for at the press of a quick click can start after
+  // the release and leave the window stuck to the pointer.
+  dragPending_ = true;
+  clickSavesPlace_ = !onFrame;
+  pressedAt_ = event->globalPosition().toPoint();
 }
 
 void Calculator::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
   if (mover_->MouseMove(*event)) return;
-  if (frameDrag_ && (event->buttons() & Qt::LeftButton)) {
-    frameDrag_ = false;
-    mover_->Start(framePressedAt_);
-  }
+  if (!dragPending_ || !(event->buttons() & Qt::LeftButton)) return;
+  if ((event->globalPosition().toPoint() - pressedAt_).manhattanLength() <
+      QApplication::startDragDistance())
+    return;
+  dragPending_ = false;
+  mover_->Start(pressedAt_);
+  mover_->MouseMove(*event);  // a window that follows the mouse catches up
 }
 
 void Calculator::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  frameDrag_ = false;
+  // A click on the background that did not move still writes the place.
+  if (dragPending_ && clickSavesPlace_ && event->button() == Qt::LeftButton) SavePosition(pos());
+  dragPending_ = false;
   mover_->MouseRelease(*event);
 }
 
@@ -367,15 +385,16 @@ void Calculator::PaintTexts(QPainter& p) const {
     p.drawText(kMemRect, Qt::AlignLeft | Qt::AlignTop, mem_);
   }
   if (!name_.isEmpty() && namePos_.x() < width()) {
-    // The name sits on the report panel, left of the three buttons there.
+    // The name sits on the report panel, left of the buttons there.
     p.save();
-    p.setClipRect(QRect(205, 0, 340 - 205, kHeight));
+    p.setClipRect(QRect(205, 0, NameLimit() - 205, kHeight));
     p.setFont(nameFont_);
+    const QString shown = NameShown();
     const QRect r = NameRect();
     p.setPen(QColor(64, 64, 64));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignTop, name_);
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop, shown);
     p.setPen(Qt::white);
-    p.drawText(r.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, name_);
+    p.drawText(r.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, shown);
     p.restore();
   }
 }

@@ -86,6 +86,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   enum class BannerShows { Hidden, Empty, Logo, Picture };
   BannerShows Banner(int which) const { return bannerShows_[which == 1 ? 0 : 1]; }
   QString NameText() const { return name_; }
+  // The name as drawn: cut with "…" where it would run into the buttons.
+  QString NameShown() const;
   QPoint NamePos() const { return namePos_; }
   QString MemText() const { return mem_; }
 
@@ -109,6 +111,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
 
   // Keyboard (calculator_keys.cpp).
   void FocusKeyDown(QKeyEvent* event);
+  // Ctrl+C, Ctrl+V and Ctrl+Shift+C; true when the event was one.
+  bool StandardShortcut(const QKeyEvent& event);
   void GestisciTasto(char32_t c);
   void KeyAction(int row);
   void ToolAction(int index);
@@ -118,9 +122,11 @@ class Calculator : public QWidget, private PictureButton::Handler {
   // Toolbar (toolbar.cpp).
   void ToggleReport();
   void SetReportShown(bool shown);
+  void FixSize(int width);
   void CambiaDecimali(bool fewer);
   void Copy();
   void Paste();
+  void CopyTape();
   void OpenHelp();
   void Minimise();
   void SetToolEnabled(int index, bool enabled);
@@ -143,7 +149,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect BannerFrame(int which) const;
   QRect BannerPicture(int which) const;
   QRect NameRect() const;
-  QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), 340 - namePos_.x(), 15); }
+  int NameLimit() const;
+  QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), NameLimit() - namePos_.x(), 15); }
   void UpdateTool(int index) { update(QRect(kTools[index].x, kTools[index].y, kToolSize, kToolSize)); }
 
   QtHost host_;
@@ -163,8 +170,9 @@ class Calculator : public QWidget, private PictureButton::Handler {
   bool started_ = false;
   bool reportVisibile_ = true;
   bool reportToolPressed_ = false;  // the report button's own look
-  bool frameDrag_ = false;          // left press on a banner frame
-  QPoint framePressedAt_;           // where, in global coordinates
+  bool dragPending_ = false;        // left press that may become a move
+  bool clickSavesPlace_ = false;    // on the background, not a banner frame
+  QPoint pressedAt_;                // where, in global coordinates
   std::array<bool, kTools.size()> toolEnabled_{};
   std::array<BannerShows, 2> bannerShows_{BannerShows::Hidden, BannerShows::Logo};
   std::array<QPixmap, 2> bannerPictures_{};

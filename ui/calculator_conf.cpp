@@ -61,8 +61,10 @@ void Calculator::CaricaConf() {
     reportToolPressed_ = true;
     UpdateTool(3);
   } else if (!reportVisibile_) {
-    // Only after a change of the file behind our back: show it again.
+    // Only after a change of the file behind our back (or a write of "0"
+    // that failed): show it again, and say what the button now does.
     SetReportShown(true);
+    tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
     reportToolPressed_ = false;
     UpdateTool(3);
   }
@@ -104,7 +106,10 @@ void Calculator::SetOnTop(bool onTop) {
 
 void Calculator::PlaceAt(std::optional<QPoint> topLeft) {
   const QPoint target = topLeft && Reachable(*topLeft) ? *topLeft : Centred();
-  if (pos() != target) move(target);
+  // Before the first show pos() reads (0,0) without any place being set,
+  // and a window never moved is placed by the window manager: a saved
+  // "0,0" must be set explicitly too.
+  if (pos() != target || !testAttribute(Qt::WA_Moved)) move(target);
 }
 
 QPoint Calculator::Centred() const {

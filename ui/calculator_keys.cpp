@@ -50,8 +50,28 @@ void Calculator::GestisciTasto(char32_t c) {
     if (const KeyDef* def = FindKey(*key)) PressKey(*def);
 }
 
+bool Calculator::StandardShortcut(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mods =
+      event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+  const bool ctrl = mods == Qt::ControlModifier;
+  const bool ctrlShift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+  // Ctrl+C and Ctrl+V do what the toolbar's copy and paste do, flashing
+  // their buttons; they never reach the "c"/"C" key (clear).
+  if (ctrl && (event.key() == Qt::Key_C || event.key() == Qt::Key_V)) {
+    const int index = event.key() == Qt::Key_C ? 1 : 2;
+    flash_.Press(ToolLook(index), [this, index] { ToolAction(index); });
+    return true;
+  }
+  if (ctrlShift && event.key() == Qt::Key_C) {
+    CopyTape();
+    return true;
+  }
+  return false;
+}
+
 void Calculator::FocusKeyDown(QKeyEvent* event) {
   LogKey(*event);
+  if (StandardShortcut(*event)) return;
   const int vk = VirtualKey(event->key());
   if (vk == kVkEscape) {
     EscOnFocus();
@@ -76,6 +96,7 @@ void Calculator::keyPressEvent(QKeyEvent* event) {
     EscOnWindow();
     return;
   }
+  if (StandardShortcut(*event)) return;
   if (VirtualKey(event->key()) != 0) return;
   GestisciTasto(TypedCharacter(*event));
 }

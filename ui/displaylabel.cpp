@@ -1,6 +1,7 @@
 #include "ui/displaylabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "ui/skin.h"
 
@@ -24,6 +25,31 @@ DisplayLabel::DisplayLabel(QWidget* parent) : QLabel(parent) {
   QPalette pal = palette();
   pal.setColor(QPalette::WindowText, Palette::DisplayText());
   setPalette(pal);
+}
+
+void DisplayLabel::SetDisplayText(const QString& text) {
+  if (text == QLabel::text()) return;
+  setText(text);
+  Refit();
+}
+
+void DisplayLabel::Refit() {
+  fitted_ = FitDisplayText(text(), font(), contentsRect().width());
+  update();
+}
+
+void DisplayLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  Refit();
+}
+
+void DisplayLabel::paintEvent(QPaintEvent*) {
+  // QLabel would lay out the whole text, however long, and cut it on the
+  // left; only the fitted text is drawn.
+  QPainter p(this);
+  p.setFont(fitted_.font);
+  p.setPen(palette().color(QPalette::WindowText));
+  p.drawText(contentsRect(), static_cast<int>(alignment()), fitted_.shown);
 }
 
 void DisplayLabel::mousePressEvent(QMouseEvent* event) {

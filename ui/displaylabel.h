@@ -1,10 +1,14 @@
 #pragma once
 // Readout1: the display. Right-aligned bold text over the skin's display
-// area; a left press copies it, a right press pastes into it.
+// area; a left press copies it, a right press pastes into it. A text too
+// wide for it is drawn smaller, or as "…" and its right-hand end (see
+// displayfit.h); text() stays the whole text.
 
 #include <QLabel>
 
 #include <functional>
+
+#include "ui/displayfit.h"
 
 namespace numerina::ui {
 
@@ -16,8 +20,20 @@ class DisplayLabel : public QLabel {
 
   std::function<void(Qt::MouseButton)> onPressed;
 
+  // Sets the text and fits it.
+  void SetDisplayText(const QString& text);
+  // What is drawn, and in which font.
+  const FittedText& Fitted() const { return fitted_; }
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void Refit();
+
+  FittedText fitted_;
 };
 
 }  // namespace numerina::ui

@@ -1,5 +1,9 @@
 #include "ui/tapeview.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -36,16 +40,21 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
   pal.setColor(QPalette::Text, Palette::TapeText());
   setPalette(pal);
   viewport()->setCursor(Qt::ArrowCursor);
-  // The scroll bar in the tape's own greys rather than the desktop's.
-  QPalette bar = verticalScrollBar()->palette();
-  bar.setColor(QPalette::Window, Palette::Tape().darker(112));
-  bar.setColor(QPalette::Base, Palette::Tape().darker(112));
-  bar.setColor(QPalette::Button, Palette::Tape().lighter(106));
-  bar.setColor(QPalette::Light, Palette::Tape().lighter(125));
-  bar.setColor(QPalette::Dark, Palette::Body());
-  bar.setColor(QPalette::Shadow, Palette::Body().darker(130));
-  bar.setColor(QPalette::ButtonText, Palette::TapeText());
-  verticalScrollBar()->setPalette(bar);
+  // The scroll bar in the skin's colours: the platform's style would draw
+  // it in the desktop's grey whatever the palette says.
+  const QColor track = Palette::Tape().darker(112);
+  const QColor handle = Palette::Body().lighter(125);
+  verticalScrollBar()->setStyleSheet(
+      QStringLiteral("QScrollBar:vertical { background: %1; width: 10px; margin: 0; border: none; }"
+                     "QScrollBar::handle:vertical { background: %2; min-height: 18px;"
+                     " border-radius: 3px; margin: 1px 2px; }"
+                     "QScrollBar::handle:vertical:hover, QScrollBar::handle:vertical:pressed"
+                     " { background: %3; }"
+                     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+                     " { height: 0; border: none; }"
+                     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                     " { background: none; }")
+          .arg(track.name(), handle.name(), Palette::Body().name()));
 }
 
 void TapeView::AppendFragment(std::string_view fragment) {
@@ -89,6 +98,38 @@ QString TapeView::TapeText() const {
 
 void TapeView::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
+  if (onClicked) onClicked();
+}
+
+namespace {
+
+void ToClipboard(QString text) {
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  QGuiApplication::clipboard()->setText(text);
+}
+
+}  // namespace
+
+void TapeView::CopyWhole() { ToClipboard(TapeText()); }
+
+void TapeView::CopySelectionOrAll() {
+  const QString selected = textCursor().selectedText();
+  if (selected.isEmpty()) CopyWhole();
+  else ToClipboard(selected);
+}
+
+QMenu* TapeView::CreateMenu(QWidget* parent) {
+  auto* menu = new QMenu(parent);
+  menu->addAction(QStringLiteral("Copia"), this, &TapeView::CopySelectionOrAll);
+  menu->addAction(QStringLiteral("Seleziona tutto"), this, &QPlainTextEdit::selectAll);
+  return menu;
+}
+
+void TapeView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = CreateMenu(this);
+  menu->exec(event->globalPos());
+  delete menu;
   if (onClicked) onClicked();
 }
 

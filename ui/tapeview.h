@@ -6,6 +6,8 @@
 
 #include <QPlainTextEdit>
 
+class QMenu;
+
 #include <functional>
 #include <string_view>
 
@@ -27,11 +29,20 @@ class TapeView : public QPlainTextEdit {
   // The whole text with CR LF between lines, as the engine holds it.
   QString TapeText() const;
 
-  // A click on the tape hands the keyboard back (Pcalc_Click).
+  // Puts the selection on the clipboard, or the whole tape when nothing is
+  // selected; lines end in LF there.
+  void CopySelectionOrAll();
+  void CopyWhole();
+  // The right-click menu: "Copia" and "Seleziona tutto".
+  QMenu* CreateMenu(QWidget* parent);
+
+  // A click on the tape, or its menu closing, hands the keyboard back
+  // (Pcalc_Click).
   std::function<void()> onClicked;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool pendingCr_ = false;

@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "ui/calculator.h"
 #include "ui/picturebutton.h"
+#include "ui/tapeview.h"
 
 namespace numerina::ui {
 
@@ -38,6 +39,12 @@ void Calculator::Copy() {
   GiveFocusToFocus();
 }
 
+void Calculator::CopyTape() {
+  // The whole tape, as the tape's own "Copia" gives it.
+  Tape().CopyWhole();
+  GiveFocusToFocus();
+}
+
 void Calculator::Paste() {
   // Anything that is not a number in the Italian notation is ignored
   // (Paste returns false and leaves the entry alone).
@@ -63,7 +70,16 @@ void Calculator::SetReportShown(bool shown) {
   reportVisibile_ = shown;
   // Narrowing cuts the report panel off; the left edge stays where it is.
   const int w = shown ? kWidthWithReport : kWidthWithout;
-  if (width() != w) setFixedSize(w, kHeight);
+  if (width() != w) FixSize(w);
+}
+
+void Calculator::FixSize(int w) {
+  // At 150 % Qt asks the window manager for a size increment of 2 native
+  // pixels (1 logical pixel, rounded), and the window manager then evens
+  // 412.5 -> 413 pixels down to 412. A base size equal to the fixed size
+  // leaves no room for the increment, so the height never changes.
+  setBaseSize(w, kHeight);
+  setFixedSize(w, kHeight);
 }
 
 void Calculator::CambiaDecimali(bool fewer) {

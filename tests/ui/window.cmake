@@ -4,7 +4,7 @@ if(NOT TARGET numerina_ui OR NOT TARGET Qt6::Test)
   return()
 endif()
 
-set(NUMERINA_WINDOW_TESTS keys toolbar conf outline flash move instance access)
+set(NUMERINA_WINDOW_TESTS keys toolbar conf outline flash move instance access display newcomer)
 foreach(area ${NUMERINA_WINDOW_TESTS})
   set(target window_${area}_test)
   add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/${target}.cpp
@@ -19,6 +19,12 @@ foreach(area ${NUMERINA_WINDOW_TESTS})
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=60000"
     TIMEOUT 300)
 endforeach()
+
+# The display's fitting once more at 200 %.
+add_test(NAME window_display_test_200 COMMAND window_display_test)
+set_tests_properties(window_display_test_200 PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2;QTEST_FUNCTION_TIMEOUT=60000"
+  TIMEOUT 300)
 
 # End to end on a real X server: Xvfb and openbox, typing with xdotool, the
 # X clipboard, a drag, the outline's pixels, a second start.

@@ -47,6 +47,7 @@ class MoveTest : public QObject {
   void labelsAndKeysNeverMove();
   void nextStartUsesTheSavedPlace();
   void lateMoveEventsAreWritten();
+  void quickClicksNeverStartAMove();
 };
 
 void MoveTest::dragByTheBackgroundWritesThePlace() {
@@ -132,7 +133,7 @@ void MoveTest::lateMoveEventsAreWritten() {
   rig.Start();
   Calculator& c = *rig.calc;
   c.mover().SetSettleMs(50);
-  QTest::mouseClick(&c, Qt::LeftButton, {}, QPoint(5, 150));
+  Drag(c, QPoint(5, 150), QPoint(20, 0));
   c.move(c.pos() + QPoint(7, 9));
   const QPoint late = c.pos();
   QTRY_COMPARE(Setting(kPosizione), QStringLiteral("%1,%2").arg(late.y() * 15).arg(late.x() * 15));
@@ -141,6 +142,33 @@ void MoveTest::lateMoveEventsAreWritten() {
   c.move(c.pos() + QPoint(5, 5));
   QTest::qWait(120);
   QCOMPARE(Setting(kPosizione), QStringLiteral("%1,%2").arg(late.y() * 15).arg(late.x() * 15));
+}
+
+void MoveTest::quickClicksNeverStartAMove() {
+  // Press and release in the same instant: a move asked for at the press
+  // could start after the release and keep the window stuck to the mouse.
+  // The move waits for the mouse to travel the platform's drag distance.
+  Rig rig;
+  rig.folder.WriteSettings({"Posizione=1500,1500"});
+  rig.Start();
+  Calculator& c = *rig.calc;
+  const int near = QApplication::startDragDistance() - 1;
+  for (int i = 0; i < 10; ++i) {
+    rig.folder.WriteSettings({"Posizione=0,0"});
+    Send(c, QEvent::MouseButtonPress, QPoint(5, 150), Qt::LeftButton, Qt::LeftButton);
+    QVERIFY(!c.mover().Active());
+    QMouseEvent move(QEvent::MouseMove, QPointF(5 + near, 150), c.mapToGlobal(QPointF(5 + near, 150)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&c, &move);
+    QVERIFY(!c.mover().Active());
+    Send(c, QEvent::MouseButtonRelease, QPoint(5 + near, 150), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!c.mover().Active());
+    QCOMPARE(c.pos(), QPoint(100, 100));
+    QCOMPARE(Setting(kPosizione), QStringLiteral("1500,1500"));  // the click still writes it
+  }
+  // Past the drag distance the window follows.
+  Drag(c, QPoint(5, 150), QPoint(near + 2, 0));
+  QCOMPARE(c.pos(), QPoint(100 + near + 2, 100));
 }
 
 }  // namespace numerina::ui::test
