@@ -33,3 +33,11 @@ if(TARGET numerina)
            COMMAND ${CMAKE_CURRENT_LIST_DIR}/e2e/run.sh $<TARGET_FILE:numerina>)
   set_tests_properties(window_e2e PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77)
 endif()
+
+# The faults only a real window manager shows: quick clicks, a window saved
+# at 0,0, the height at 150 % and 175 %.
+if(TARGET numerina)
+  add_test(NAME window_e2e_faults
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/e2e/faults.sh $<TARGET_FILE:numerina>)
+  set_tests_properties(window_e2e_faults PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77)
+endif()
