@@ -293,8 +293,7 @@ void Calculator::mouseMoveEvent(QMouseEvent* event) {
       QApplication::startDragDistance())
     return;
   dragPending_ = false;
-  mover_->Start(pressedAt_);
-  mover_->MouseMove(*event);  // a window that follows the mouse catches up
+  mover_->Start(pressedAt_, event->globalPosition().toPoint());
 }
 
 void Calculator::mouseReleaseEvent(QMouseEvent* event) {

@@ -14,16 +14,20 @@ WindowMover::WindowMover(QWidget& window, std::function<void(QPoint)> placeSettl
   connect(&settle_, &QTimer::timeout, this, &WindowMover::Settled);
 }
 
-void WindowMover::Start(QPoint pressedAt) {
+void WindowMover::Start(QPoint pressedAt, QPoint pointerNow) {
   session_ = true;
   released_ = false;
   reported_ = false;
   manual_ = false;
+  // The mouse has already gone some way from the press: the window catches
+  // up first, so that it keeps the pressed pixel under the mouse (the
+  // window manager's move takes the window as it finds it).
+  offset_ = pressedAt - window_.pos();
+  if (pointerNow != pressedAt) window_.move(pointerNow - offset_);
   QWindow* handle = window_.windowHandle();
   if (!handle || !handle->startSystemMove()) {
     // No window manager to do it: follow the mouse ourselves.
     manual_ = true;
-    offset_ = pressedAt - window_.pos();
   }
   // With the system move the release may never reach us: the timer also
   // ends a session whose button is up again.

@@ -1,11 +1,12 @@
 #pragma once
-// Moving the captionless window: a left press hands the mouse to the
-// window manager's own move (QWindow::startSystemMove); where that is
+// Moving the captionless window: a drag hands the mouse to the window
+// manager's own move (QWindow::startSystemMove); where that is
 // refused (no window manager) the window follows the mouse until the button
 // is released. The final place is reported once the move has settled: at
 // the release, and again when move events still come after it (some window
 // managers deliver the last move after the release), 200 ms after the last
-// one. So a click that did not move reports the place too.
+// one. (A click that does not move is the window's to report: no move
+// starts for it.)
 
 #include <QObject>
 #include <QPoint>
@@ -24,10 +25,10 @@ class WindowMover : public QObject {
  public:
   WindowMover(QWidget& window, std::function<void(QPoint)> placeSettled);
 
-  // Starts a move for a left press (or a first move with the left button
-  // held); pressedAt is the global place of the press, so that a manual
-  // move keeps the mouse over the same pixel of the window.
-  void Start(QPoint pressedAt);
+  // Starts a move once the mouse has moved with the left button held;
+  // pressedAt is the global place of the press and pointerNow where the
+  // mouse is, so that the window keeps the pressed pixel under the mouse.
+  void Start(QPoint pressedAt, QPoint pointerNow);
   // Mouse events of the window while the move runs; true when taken.
   bool MouseMove(const QMouseEvent& event);
   bool MouseRelease(const QMouseEvent& event);

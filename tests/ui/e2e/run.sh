@@ -138,9 +138,13 @@ clip=$(xclip -o -selection clipboard 2>/dev/null)
   fail "after the box: at $BX,$BY (was $WX,$WY), display copies '$clip'"
 
 # ---- a drag by the background moves the window and writes Posizione ----
+# The window manager's move starts once the mouse has gone the drag
+# distance (a first step of 12 pixels) and takes the window from there.
 xdotool mousemove --sync $((WX + 5)) $((WY + 150)) mousedown 1
+xdotool mousemove --sync $((WX + 17)) $((WY + 150))
+sleep 0.1
 for step in 1 2 3 4 5 6 7 8 9 10; do
-  xdotool mousemove --sync $((WX + 5 + step * 8)) $((WY + 150 + step * 5))
+  xdotool mousemove --sync $((WX + 17 + step * 8)) $((WY + 150 + step * 5))
   sleep 0.03
 done
 xdotool mouseup 1
