@@ -42,6 +42,8 @@ FittedText FitDisplayText(const QString& text, const QFont& font, int width) {
   // The cut end did not fit, so Qt elided it; make the mark certain even
   // for a font without "…" (Qt then uses "...").
   if (end.size() != text.size() && shown == end) shown = QChar(0x2026) + end.right(end.size() - 1);
+  // "…" right before a thousands point reads as four points: drop the point.
+  if (shown.size() > 2 && shown.front() == QChar(0x2026) && shown.at(1) == u'.') shown.remove(1, 1);
   return {f, shown};
 }
 
