@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/qtbench.h"
 #include "config/ini.h"
 #include "ui/calculator.h"
 #include "ui/displaylabel.h"
@@ -59,11 +60,5 @@ BENCHMARK(BM_DisplayRefresh)->Arg(15)->Arg(20)->Arg(100)->Arg(100000)->Unit(benc
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  calc.reset();  // before the application object goes
-  return 0;
+  return RunWindowBenchmarks(argc, argv, [] { calc.reset(); });
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "bench/qtbench.h"
 #include "config/ini.h"
 #include "ui/calculator.h"
 #include "ui/keytable.h"
@@ -88,11 +89,5 @@ BENCHMARK(BM_OperatorKeyAndRepaint)->Arg(100)->Arg(100000)->Unit(benchmark::kMic
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  calc.reset();  // before the application object goes
-  return 0;
+  return RunWindowBenchmarks(argc, argv, [] { calc.reset(); });
 }
