@@ -1,0 +1,34 @@
+#include "ui/printnotice.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace numerina::ui {
+
+void ShowPrintNotice(QWidget& window, int milliseconds) {
+  auto* notice = window.findChild<QLabel*>(QStringLiteral("txtInfo"), Qt::FindDirectChildrenOnly);
+  if (!notice) {
+    notice = new QLabel(QStringLiteral("Stampa inviata alla stampante"), &window);
+    notice->setObjectName(QStringLiteral("txtInfo"));
+    notice->setGeometry(62, 118, 253, 24);
+    notice->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Verdana"));
+    font.setPixelSize(13);  // 9.75 points at 96 dpi
+    font.setBold(true);
+    notice->setFont(font);
+    notice->setStyleSheet(QStringLiteral(
+        "QLabel { color: white; background: rgb(28, 78, 150); border: 1px solid rgb(12, 36, 72); }"));
+    notice->setAccessibleName(notice->text());
+    // Clicks go on to the window below, as when the notice is not there.
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* timer = new QTimer(notice);
+    timer->setObjectName(QStringLiteral("txtInfoTimer"));
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, notice, &QWidget::hide);
+  }
+  notice->show();
+  notice->raise();
+  notice->findChild<QTimer*>()->start(milliseconds);
+}
+
+}  // namespace numerina::ui
