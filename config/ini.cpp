@@ -1,10 +1,13 @@
 #include "config/ini.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 #include "config/initext.h"
@@ -139,9 +142,31 @@ std::string CartellaProgramma() {
   return ".";
 }
 
+std::string UserSettingsFolder() {
+  // XDG_CONFIG_HOME counts only as an absolute path; else $HOME/.config.
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && config[0] == '/') return WithoutTrailingSlash(config) + "/numerina";
+  std::string home;
+  if (const char* env = std::getenv("HOME"); env != nullptr && env[0] != '\0') {
+    home = env;
+  } else if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+    home = pw->pw_dir;
+  }
+  return WithoutTrailingSlash(home) + "/.config/numerina";
+}
+
 std::string SettingsFolder() {
   const std::string& folder = SettingsFolderOverride();
-  return folder.empty() ? CartellaProgramma() : folder;
+  if (!folder.empty()) return folder;
+  const std::string program = CartellaProgramma();
+  // A file beside the program is the settings file, even read-only: an
+  // administrator may lock the settings that way.
+  if (EsisteFile(program + "/voldrin.ini")) return program;
+  // A copy installed for the whole system never creates its file there, so
+  // that one run by root cannot lock the settings of every other user.
+  const bool installed = EsisteFile(program + "/numerina.installed");
+  if (!installed && ::access((program.empty() ? "/" : program).c_str(), W_OK) == 0) return program;
+  return UserSettingsFolder();
 }
 
 void SetSettingsFolderForTesting(std::string folder) {
@@ -164,6 +189,9 @@ std::string LeggiIni(std::string_view section, std::string_view key) {
 }
 
 void ScriviIni(std::string_view section, std::string_view key, std::string_view value) {
+  // The per-user folder is created by the first write.
+  std::error_code ignored;
+  std::filesystem::create_directories(SettingsFolder(), ignored);
   cIniFile ini;
   ini.Path(SettingsFilePath());
   ini.Section(std::string(section));

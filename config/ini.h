@@ -60,9 +60,16 @@ class cIniFile {
 // joined with exactly one "/").
 std::string CartellaProgramma();
 
-// The folder that holds the settings file: CartellaProgramma() unless a test
-// set another.
+// The folder that holds the settings file, the one place that decides it:
+// - the program's folder when it holds "voldrin.ini" (writable or not);
+// - else the program's folder when the user may write it and the program is
+//   not an installed copy (marked by a file "numerina.installed" beside it);
+// - else UserSettingsFolder(), created by the first ScriviIni.
+// A test may set another folder instead.
 std::string SettingsFolder();
+// $XDG_CONFIG_HOME/numerina when that variable holds an absolute path, else
+// $HOME/.config/numerina.
+std::string UserSettingsFolder();
 // Points the settings file at another folder; "" restores the default. For
 // tests only: the programs offer no way to move the settings.
 void SetSettingsFolderForTesting(std::string folder);

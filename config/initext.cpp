@@ -286,17 +286,10 @@ std::optional<std::string> IniWriteValue(std::string_view bytes, std::string_vie
   if (!UsableSection(cleanSection) || !UsableKey(cleanKey)) return std::nullopt;
   const std::string cleanValue = IniCleanValue(value);
   const bool utf8 = IniBytesAreUtf8(bytes);
+  // A file that is not already UTF-8 (plain ASCII included) is written in
+  // Windows-1252, even when the new bytes happen to form valid UTF-8 ("Ã©"
+  // is C3 A9): converting it would make every later value UTF-8 too.
   std::string out = BuildWrite(bytes, cleanSection, cleanKey, cleanValue, utf8);
-  // Windows-1252 bytes can happen to form valid UTF-8 ("Ã©" is C3 A9): the
-  // new file would then be read as UTF-8 and say something else. Write it as
-  // UTF-8 instead, the old lines converted, so that every line reads back as
-  // it read before. For a plain ASCII file no old byte changes.
-  if (!utf8 && IniBytesAreUtf8(out)) {
-    const std::size_t bom = BomLength(bytes);
-    const std::string converted =
-        std::string(bytes.substr(0, bom)) + FromCp1252(bytes.substr(bom));
-    out = BuildWrite(converted, cleanSection, cleanKey, cleanValue, true);
-  }
   return out;
 }
 

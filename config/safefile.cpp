@@ -1,10 +1,13 @@
 #include "config/safefile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <charconv>
 #include <cerrno>
 #include <utility>
 
@@ -80,15 +83,43 @@ void SyncFolder(const std::string& dir) {
   ::close(fd);
 }
 
-// Opens a fresh temporary file beside the target. The name starts with a dot
-// so file listings hide it; the target's name is shortened inside it so that
-// a long target name still leaves room for the suffix.
+// Temporary files of a target are named "." + name (cut to 100 bytes) +
+// ".tmp" + the writer's process id + "-" + a counter. The leading dot hides
+// them from file listings; the cut leaves room for the suffix.
+std::string TempPrefix(const std::string& base) { return "." + base.substr(0, 100) + ".tmp"; }
+
+std::string InFolder(const std::string& dir, const std::string& name) {
+  return (dir == "/" ? std::string("/") : dir + "/") + name;
+}
+
+// A write killed half-way leaves its temporary file behind. Removes the
+// temporary files of this target whose writing process no longer exists; a
+// process of another user (EPERM) or a live one keeps its file.
+void RemoveOrphanTemps(const std::string& dir, const std::string& base) {
+  DIR* folder = ::opendir(dir.c_str());
+  if (folder == nullptr) return;
+  const std::string prefix = TempPrefix(base);
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string_view name(entry->d_name);
+    if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
+    // The writer's process id, between the prefix and the "-".
+    const std::string_view rest = name.substr(prefix.size());
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (error != std::errc() || pid <= 0 || end == rest.data() + rest.size() || *end != '-') continue;
+    if (pid == ::getpid()) continue;
+    if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    ::unlinkat(::dirfd(folder), entry->d_name, 0);
+  }
+  ::closedir(folder);
+}
+
+// Opens a fresh temporary file beside the target.
 int CreateTemp(const std::string& dir, const std::string& base, std::string& tempPath) {
   if (Injected(SafeFileStep::CreateTemp)) return -1;
   static std::atomic<unsigned> counter{0};
   const std::string prefix =
-      (dir == "/" ? std::string("/") : dir + "/") + "." + base.substr(0, 100) + ".tmp" +
-      std::to_string(::getpid()) + "-";
+      InFolder(dir, TempPrefix(base)) + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = prefix + std::to_string(counter.fetch_add(1));
     const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -151,8 +182,13 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes,
   const bool exists = ::stat(target.c_str(), &old) == 0;
   // A folder, a device or a pipe is never replaced by a plain file.
   if (exists && !S_ISREG(old.st_mode)) return false;
+  // Renaming over a file needs only the folder's permission: a file that the
+  // user may not write (an administrator's read-only lock) must be checked
+  // itself. AT_EACCESS asks for the effective user, as open() would.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
 
   const std::string dir = DirOf(target);
+  RemoveOrphanTemps(dir, BaseOf(target));
   std::string tempPath;
   const int fd = CreateTemp(dir, BaseOf(target), tempPath);
   if (fd < 0) {
@@ -162,8 +198,12 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes,
 
   bool ok = true;
   if (exists) {
-    // The owner can only be kept by a privileged writer; the mode always.
-    [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+    // The owner can only be kept by a privileged writer; the group also by
+    // an owner who belongs to it; the mode always (after the owner, since a
+    // change of owner clears the set-id bits).
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+      [[maybe_unused]] const int grouped = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
     ok = ::fchmod(fd, old.st_mode & 07777) == 0;
   }
   ok = ok && WriteAll(fd, bytes, false) && Sync(fd);

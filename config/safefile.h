@@ -19,9 +19,11 @@ struct SafeWriteOptions {
 
 // Writes bytes as the new content of path. A path that is a symbolic link is
 // written through to the file it points at, and the link stays a link. An
-// existing file keeps its permission bits and, where allowed, its owner; a
-// new file gets 0666 less the umask. Returns true when the bytes are on the
-// disk under that name.
+// existing file that the user may not write is refused. An existing file
+// keeps its permission bits and, where allowed, its owner and group; a new
+// file gets 0666 less the umask. Temporary files of the same target left by
+// writers that were killed are removed first. Returns true when the bytes
+// are on the disk under that name.
 bool WriteFileSafely(const std::string& path, std::string_view bytes,
                      const SafeWriteOptions& options = {});
 

@@ -64,7 +64,8 @@ class Engine {
   // Toolbar commands, engine side.
   // Copy: the display text when it is a number, else nothing.
   std::optional<std::string> CopyText() const;
-  // Paste: true when the text was a number and went into the entry.
+  // Paste: true when the text, without blanks, tabs, CR and LF at its ends,
+  // was a number and went into the entry.
   bool Paste(std::string_view clipboard);
   // More (fewer = false) or fewer decimals, with the buttons' enabled states.
   void CambiaDecimali(bool fewer);

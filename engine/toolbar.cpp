@@ -10,6 +10,13 @@ std::optional<std::string> Engine::CopyText() const {
 }
 
 bool Engine::Paste(std::string_view clipboard) {
+  // A spreadsheet cell comes with its line end ("42\n"): blanks, tabs, CR
+  // and LF at both ends are not part of the number.
+  constexpr std::string_view kAround = " \t\r\n";
+  const auto first = clipboard.find_first_not_of(kAround);
+  clipboard = first == std::string_view::npos
+                  ? std::string_view()
+                  : clipboard.substr(first, clipboard.find_last_not_of(kAround) - first + 1);
   const std::optional<double> x = ParseNumber(clipboard);
   if (!x) return false;
   SetEntry(PlainNumberText(*x));

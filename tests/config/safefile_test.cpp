@@ -3,13 +3,16 @@
 #include "config/safefile.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "tests/config/testdir.h"
+#include "tests/config/unprivileged.h"
 
 namespace numerina {
 namespace {
@@ -22,6 +25,12 @@ mode_t ModeOf(const std::string& path) {
   struct stat st;
   EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
   return st.st_mode & 07777;
+}
+
+gid_t GroupOf(const std::string& path) {
+  struct stat st;
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st.st_gid;
 }
 
 class SafeFileTest : public ::testing::Test {
@@ -148,6 +157,69 @@ TEST_F(SafeFileTest, LongNamesStillGetATemporaryFile) {
   ASSERT_TRUE(WriteFileSafely(dir_.File(name), "x"));
   ASSERT_TRUE(WriteFileSafely(dir_.File(name), "yy"));
   EXPECT_EQ(ReadBytes(dir_.File(name)), "yy");
+}
+
+// Writes as an ordinary user into a folder that user may change (0777), so
+// that only the target's own permissions decide.
+class SafeFileAsUser : public SafeFileTest {
+ protected:
+  void SetUp() override {
+    NUMERINA_NEED_UNPRIVILEGED();
+    ASSERT_EQ(::chmod(dir_.Path().c_str(), 0777), 0);
+  }
+  int WriteAsUser(const std::string& file, const std::string& text, const std::string& group = {}) {
+    return testing::RunUnprivileged({NUMERINA_FOLDER_PROBE, "write", file, text}, {}, group)
+        .exitCode;
+  }
+};
+
+TEST_F(SafeFileAsUser, AFileTheUserMayNotWriteIsRefused) {
+  const std::string file = dir_.File("voldrin.ini");
+  WriteBytes(file, "[Opzioni]\nDecimali=3\n");
+  ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+  const gid_t group = GroupOf(file);
+  EXPECT_EQ(WriteAsUser(file, "replaced"), 1);
+  EXPECT_EQ(ReadBytes(file), "[Opzioni]\nDecimali=3\n");
+  EXPECT_EQ(ModeOf(file), 0444u);
+  EXPECT_EQ(GroupOf(file), group);
+  EXPECT_EQ(dir_.Entries(), std::set<std::string>{"voldrin.ini"});
+}
+
+TEST_F(SafeFileAsUser, AGroupWritableFileKeepsItsGroup) {
+  if (!testing::AsRoot()) GTEST_SKIP() << "needs a file of another owner";
+  const group* users = ::getgrnam("users");
+  ASSERT_NE(users, nullptr);
+  // Root's file, writable by the group "users", of which the writer is one.
+  const std::string file = dir_.File("shared.ini");
+  WriteBytes(file, "old");
+  ASSERT_EQ(::chown(file.c_str(), 0, users->gr_gid), 0);
+  ASSERT_EQ(::chmod(file.c_str(), 0664), 0);
+  EXPECT_EQ(WriteAsUser(file, "new", std::to_string(users->gr_gid)), 0);
+  EXPECT_EQ(ReadBytes(file), "new");
+  EXPECT_EQ(GroupOf(file), users->gr_gid);
+  EXPECT_EQ(ModeOf(file), 0664u);
+}
+
+// A writer killed half-way leaves ".name.tmpPID-N"; the next write of the
+// same file removes those of dead writers and nothing else.
+TEST_F(SafeFileTest, RemovesTemporaryFilesOfKilledWriters) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_GT(child, 0);
+  ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+  const std::string dead = std::to_string(child);
+  const std::string alive = std::to_string(::getppid());
+  for (const std::string& name : std::vector<std::string>{
+           ".voldrin.ini.tmp" + dead + "-0", ".voldrin.ini.tmp" + dead + "-17",
+        ".voldrin.ini.tmp" + alive + "-0", ".other.ini.tmp" + dead + "-0",
+        ".voldrin.ini.tmpx-0", "voldrin.ini.bak"}) {
+    WriteBytes(dir_.File(name), "half");
+  }
+  ASSERT_TRUE(WriteFileSafely(dir_.File("voldrin.ini"), "x"));
+  EXPECT_EQ(dir_.Entries(),
+            (std::set<std::string>{"voldrin.ini", ".voldrin.ini.tmp" + alive + "-0",
+                                   ".other.ini.tmp" + dead + "-0", ".voldrin.ini.tmpx-0",
+                                   "voldrin.ini.bak"}));
 }
 
 }  // namespace

@@ -94,7 +94,13 @@ TEST(Toolbar, Paste) {
   const std::string entry = c.Entry();
   EXPECT_FALSE(c.engine.Paste("ciao"));
   EXPECT_FALSE(c.engine.Paste(""));
+  EXPECT_FALSE(c.engine.Paste(" \t\r\n"));
   EXPECT_EQ(c.Entry(), entry);
+  // A spreadsheet cell brings its line end; the runner trims the same way.
+  EXPECT_TRUE(c.engine.Paste("42\n"));
+  EXPECT_EQ(c.Entry(), "42");
+  c.Type("[PASTE:\t 7,5\r\n]");
+  EXPECT_EQ(c.Entry(), "7,5");
   c.Type("[C][PASTE:1E+300].5");
   EXPECT_EQ(c.Entry(), "1E+3005");
   EXPECT_EQ(c.Display(), "1E+3005");

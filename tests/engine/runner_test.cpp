@@ -130,4 +130,17 @@ TEST_F(RunnerTest, SquareOverflowMessageAndPaste) {
   EXPECT_EQ(r.out, "message: Numero troppo grande\ndisplay: 3,\nentry: 3,\nmemory: \ndecimals: 2\n");
 }
 
+// Streams that never end or refuse the output: a usage error past 64 MiB,
+// exit 1 when standard output cannot be written.
+TEST_F(RunnerTest, EndlessScriptsAndAFullOutput) {
+  const Result endless = Run("/dev/zero");
+  EXPECT_EQ(endless.status, 2);
+  EXPECT_EQ(endless.out, "");
+  EXPECT_NE(endless.err.find("larger than 64 MiB"), std::string::npos) << endless.err;
+
+  const Result full = Run("- >/dev/full", "1+1=");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("cannot write standard output"), std::string::npos) << full.err;
+}
+
 }  // namespace

@@ -18,17 +18,33 @@ namespace {
 
 constexpr const char* kUsage = "usage: numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]\n";
 
-// Reads a whole stream; false when a read fails (a folder, an I/O error).
-bool ReadAll(std::FILE* f, std::string& out) {
+// A script is typed keys: anything near this size is an endless or wrong
+// stream (/dev/zero, a pipe that never ends), not a script.
+constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
+
+enum class ReadResult { Ok, Failed, TooLarge };
+
+// Reads a whole stream, stopping one byte past the limit.
+ReadResult ReadAll(std::FILE* f, std::string& out) {
   char buf[65536];
   std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  return !std::ferror(f);
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+    out.append(buf, n);
+    if (out.size() > kMaxScriptBytes) return ReadResult::TooLarge;
+  }
+  return std::ferror(f) ? ReadResult::Failed : ReadResult::Ok;
 }
 
 int UsageError(const std::string& why) {
   std::cerr << "numerina-tape: " << why << '\n' << kUsage;
   return 2;
+}
+
+int ReadError(ReadResult result, const std::string& source) {
+  if (result == ReadResult::TooLarge) {
+    return UsageError(source + " is larger than 64 MiB, the limit for a script");
+  }
+  return UsageError("cannot read " + source);
 }
 
 }  // namespace
@@ -71,13 +87,14 @@ int main(int argc, char** argv) {
 
   std::string script;
   if (!haveScript || scriptPath == "-") {
-    if (!ReadAll(stdin, script)) return UsageError("cannot read standard input");
+    const ReadResult read = ReadAll(stdin, script);
+    if (read != ReadResult::Ok) return ReadError(read, "standard input");
   } else {
     std::FILE* f = std::fopen(scriptPath.c_str(), "rb");
     if (!f) return UsageError("cannot read " + scriptPath);
-    const bool ok = ReadAll(f, script);
+    const ReadResult read = ReadAll(f, script);
     std::fclose(f);
-    if (!ok) return UsageError("cannot read " + scriptPath);
+    if (read != ReadResult::Ok) return ReadError(read, scriptPath);
   }
 
   const tape::ParseResult parsed = tape::ParseScript(script);
@@ -94,6 +111,10 @@ int main(int argc, char** argv) {
   tape::RunActions(engine, host, parsed.actions, out);
   tape::WriteSummary(engine, out);
   std::cout << out.str() << std::flush;
+  if (!std::cout || std::fflush(stdout) != 0) {
+    std::cerr << "numerina-tape: cannot write standard output\n";
+    return 1;
+  }
 
   if (haveTape && !SalvaReportFile(tapePath, engine.Pcalc().Text())) {
     std::cerr << "numerina-tape: cannot write the tape to " << tapePath << '\n';
