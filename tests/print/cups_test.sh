@@ -38,6 +38,15 @@ pages_of() { pdfinfo "$1" 2>/dev/null | awk '/^Pages:/ {print $2}'; }
 # 1. The capture queue: Qt's own PDF, as the window printed it.
 lpadmin -p CAPTURE -v "capture:$CUPSD_JOBS" -E -m raw 2>/dev/null || fail "lpadmin CAPTURE"
 lpadmin -d CAPTURE || fail "lpadmin -d CAPTURE"
+
+# Starting the window and opening the print dialog do not reach CUPS: the
+# server logs every request, and none comes before Ok.
+sleep 0.5
+before=$(wc -l <"$CUPSD_WORK/log/access_log")
+"$TEST" dialogOpensOnceAndForgets >/dev/null || fail "the dialog test with a server"
+sleep 0.5
+after=$(wc -l <"$CUPSD_WORK/log/access_log")
+[ "$before" = "$after" ] || fail "CUPS was reached before printing: $(tail -n +$((before + 1)) "$CUPSD_WORK/log/access_log")"
 NUMERINA_PRINT_LINES=46 "$TEST" printsOnDefaultPrinter || fail "printing to CAPTURE"
 job=$(wait_for "$CUPSD_JOBS/job-*.pdf") || fail "no job reached the capture backend"
 [ "$(pages_of "$job")" = 2 ] || fail "$job has $(pages_of "$job") pages, not 2"

@@ -57,6 +57,7 @@ CONF
   cat >"$w/conf/cupsd.conf" <<CONF
 Listen $w/cups.sock
 LogLevel info
+AccessLogLevel all
 Browsing No
 WebInterface No
 DefaultAuthType None
