@@ -1,7 +1,8 @@
 // The printed report on paper: the printer's own path (a QPrinter writing
 // PDF, with margins) and numerina-tape --pdf, read back with pdftotext.
-// Header texts, page numbers, operation numbers across pages, 45 lines a
-// page at their heights, right edges at 171 mm.
+// Header texts and rule, page numbers, operation numbers across pages, 45
+// lines a page at their heights, right edges at 171 mm.
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -87,6 +88,32 @@ void CheckReport(const QVector<PdfPage>& pages, const QStringList& tapeLines, do
   }
 }
 
+// The header's rule on page 1, from (14, 24) to (191, 24), seen in a
+// 300 dpi rendering: dark along its length, nothing beyond its ends.
+void CheckRule(const QString& pdf, double dx, double dy) {
+  QTemporaryDir dir;
+  const QString prefix = dir.filePath(QStringLiteral("page"));
+  QProcess pdftoppm;
+  pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-gray"),
+                                              QStringLiteral("-r"), QStringLiteral("300"),
+                                              QStringLiteral("-singlefile"), pdf, prefix});
+  QVERIFY(pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0);
+  const QImage page(prefix + QStringLiteral(".png"));
+  QVERIFY(!page.isNull());
+  const auto px = [](double mm) { return static_cast<int>(std::lround(mm * 300 / 25.4)); };
+  // Darkest pixel of the column at x mm, within a millimetre of the rule.
+  const auto darkest = [&](double xMm) {
+    int value = 255;
+    for (int y = px(24 + dy - 1); y <= px(24 + dy + 1); ++y)
+      value = std::min(value, qGray(page.pixel(px(xMm + dx), y)));
+    return value;
+  };
+  for (double x : {14.5, 50.0, 100.0, 150.0, 190.5})
+    QVERIFY2(darkest(x) < 100, qPrintable(QStringLiteral("no rule at %1 mm").arg(x)));
+  for (double x : {13.0, 192.5})
+    QVERIFY2(darkest(x) > 200, qPrintable(QStringLiteral("rule reaches %1 mm").arg(x)));
+}
+
 }  // namespace
 
 class PrintLayoutTest : public QObject {
@@ -120,6 +147,18 @@ class PrintLayoutTest : public QObject {
     const QVector<PdfPage> pages = ReadPdfLines(path, &error);
     QVERIFY2(!pages.isEmpty(), qPrintable(error));
     CheckReport(pages, tape.split(QStringLiteral("\r\n")), 10, 12);
+    CheckRule(path, 10, 12);
+  }
+
+  // A job that cannot start fails and leaves nothing behind.
+  void printerFailure() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/report.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QVERIFY(!numerina::ui::PrintTape(printer, MakeTape(3, {2}).toStdString()));
+    QVERIFY(!QFile::exists(path));
   }
 
   void runnerPdf_data() {
@@ -159,6 +198,7 @@ class PrintLayoutTest : public QObject {
     QVERIFY2(!pages.isEmpty(), qPrintable(error));
     // In the PDF the printable area is the whole page.
     CheckReport(pages, tapeLines, 0, 0);
+    CheckRule(pdf, 0, 0);
   }
 
   void runnerPdfUnwritable() {
