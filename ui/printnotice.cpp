@@ -10,8 +10,8 @@ void ShowPrintNotice(QWidget& window, int milliseconds) {
   if (!notice) {
     notice = new QLabel(QStringLiteral("Stampa inviata alla stampante"), &window);
     notice->setObjectName(QStringLiteral("txtInfo"));
-    notice->setGeometry(62, 118, 253, 24);
     notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(13);  // 9.75 points at 96 dpi
     font.setBold(true);
@@ -26,6 +26,11 @@ void ShowPrintNotice(QWidget& window, int milliseconds) {
     timer->setSingleShot(true);
     QObject::connect(timer, &QTimer::timeout, notice, &QWidget::hide);
   }
+  // Its place on the window; with the report panel hidden that would cut
+  // the text off, so it then spans the keypad panel on two lines.
+  constexpr QRect kPlace(62, 118, 253, 24);
+  if (window.width() >= kPlace.right() + 1) notice->setGeometry(kPlace);
+  else notice->setGeometry(10, 112, window.width() - 20, 40);
   notice->show();
   notice->raise();
   notice->findChild<QTimer*>()->start(milliseconds);

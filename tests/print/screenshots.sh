@@ -40,23 +40,32 @@ for scale in 1 2; do
   sleep 0.3
   xdotool type --delay 30 "1234.5+678.9=12*3="
   read -r X Y W H < <(xsession_geometry "$WIN")
-  # The print button at (345, 7), 13 x 13.
-  xdotool mousemove --sync "$(awk -v x="$X" -v s="$scale" 'BEGIN {print int(x + 351 * s)}')" \
-    "$(awk -v y="$Y" -v s="$scale" 'BEGIN {print int(y + 13 * s)}')" click 1
-  DLG=""
-  for _ in $(seq 50); do
-    DLG=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Stampa report$' 2>/dev/null | head -1)
-    [ -n "$DLG" ] && break
-    sleep 0.1
+  for panel in wide narrow; do
+    # The print button at (345, 7), 13 x 13.
+    xdotool mousemove --sync "$(awk -v x="$X" -v s="$scale" 'BEGIN {print int(x + 351 * s)}')" \
+      "$(awk -v y="$Y" -v s="$scale" 'BEGIN {print int(y + 13 * s)}')" click 1
+    DLG=""
+    for _ in $(seq 50); do
+      DLG=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Stampa report$' 2>/dev/null | head -1)
+      [ -n "$DLG" ] && break
+      sleep 0.1
+    done
+    [ -n "$DLG" ] || { echo "no print dialog"; exit 1; }
+    sleep 0.5
+    [ "$panel" = wide ] && crop "$DLG" "$OUT/frmprint-$scale.png"
+    if [ "$panel" = narrow ]; then
+      # The report panel hidden (button 3 at (124, 7)) while the dialog is open.
+      xdotool mousemove --sync "$(awk -v x="$X" -v s="$scale" 'BEGIN {print int(x + 130 * s)}')" \
+        "$(awk -v y="$Y" -v s="$scale" 'BEGIN {print int(y + 13 * s)}')" click 1
+      sleep 0.5
+    fi
+    # Ok by the keyboard: the job goes to the capture queue, the notice shows.
+    xdotool windowactivate --sync "$DLG" 2>/dev/null
+    xdotool key Return
+    sleep 0.8
+    crop "$WIN" "$OUT/notice-$panel-$scale.png"
+    sleep 2
   done
-  [ -n "$DLG" ] || { echo "no print dialog"; exit 1; }
-  sleep 0.5
-  crop "$DLG" "$OUT/frmprint-$scale.png"
-  # Ok by the keyboard: the job goes to the capture queue, the notice shows.
-  xdotool windowactivate --sync "$DLG" 2>/dev/null
-  xdotool key Return
-  sleep 0.8
-  crop "$WIN" "$OUT/notice-$scale.png"
   kill "$PID"; wait "$PID" 2>/dev/null; PID=""
 done
 ls "$CUPSD_JOBS"

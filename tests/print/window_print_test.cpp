@@ -246,6 +246,17 @@ class WindowPrintTest : public QObject {
     QVERIFY(clock.elapsed() < 600);
     QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 5000);
     QVERIFY(clock.elapsed() >= 600);
+
+    // Whole on the window, with the report panel shown and hidden.
+    for (int round = 0; round < 2; ++round) {
+      if (round == 1) ClickTool(*rig.calc, 3);
+      ShowPrintNotice(*rig.calc, 600);
+      QVERIFY(rig.calc->rect().contains(notice->geometry()));
+      const QRect needed = notice->fontMetrics().boundingRect(
+          notice->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, notice->text());
+      QVERIFY2(notice->contentsRect().contains(needed), qPrintable(QStringLiteral("round %1").arg(round)));
+    }
+    QCOMPARE(rig.calc->ReportVisibile(), false);
   }
 
   // ---- The text export ----
