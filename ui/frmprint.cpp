@@ -167,15 +167,13 @@ FrmPrint::FrmPrint(OkAction onOk)
 }
 
 void FrmPrint::Form_Load() {
-  // Above other windows (the window flag), one background colour for the
-  // dialog, its frame and its option buttons, the rounded outline.
+  // Above other windows (the window flag); one background colour for the
+  // dialog, and through the palette for its frame and option buttons; the
+  // rounded outline.
   QPalette pal = palette();
   pal.setColor(QPalette::Window, PrintSkin::Background());
   pal.setColor(QPalette::Button, PrintSkin::Background());
   setPalette(pal);
-  for (QWidget* w : {static_cast<QWidget*>(frame1_), static_cast<QWidget*>(option_[0]),
-                     static_cast<QWidget*>(option_[1])})
-    w->setAutoFillBackground(false);
   ApplyIcons();
   setMask(RoundedOutline(kWidth, kHeight, 20));
 }
