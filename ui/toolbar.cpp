@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "ui/calculator.h"
 #include "ui/picturebutton.h"
+#include "ui/printcommand.h"
 #include "ui/tapeview.h"
 
 namespace numerina::ui {
@@ -22,9 +23,9 @@ void Calculator::cmdBarra_Click(int index) {
     case 5: CambiaDecimali(true); break;
     case 6: OpenHelp(); break;
     case 7:  // the about box comes with its own window
-    case 8:  // printing comes with the print dialog
       GiveFocusToFocus();
       break;
+    case 8: PrintCommand(*this); break;
     case 9: Minimise(); break;
     default: break;
   }

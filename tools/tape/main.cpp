@@ -1,6 +1,7 @@
-// numerina-tape [--decimals N] [--tape FILE] [SCRIPT-FILE]
+// numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]
 // Replays a key script on the calculator without a window and prints what it
-// shows; optionally writes the tape as the report's text export does.
+// shows; optionally writes the tape as the report's text export does, and
+// its printed report as a PDF file (where the window is built).
 
 #include <cstdio>
 #include <iostream>
@@ -9,10 +10,13 @@
 
 #include "report/export.h"
 #include "tools/tape/runner.h"
+#ifdef NUMERINA_TAPE_PDF
+#include "tools/tape/pdf.h"
+#endif
 
 namespace {
 
-constexpr const char* kUsage = "usage: numerina-tape [--decimals N] [--tape FILE] [SCRIPT-FILE]\n";
+constexpr const char* kUsage = "usage: numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]\n";
 
 // A script is typed keys: anything near this size is an endless or wrong
 // stream (/dev/zero, a pipe that never ends), not a script.
@@ -48,8 +52,8 @@ int ReadError(ReadResult result, const std::string& source) {
 int main(int argc, char** argv) {
   using namespace numerina;
   int decimals = 2;
-  bool haveDecimals = false, haveTape = false, haveScript = false;
-  std::string tapePath, scriptPath;
+  bool haveDecimals = false, haveTape = false, havePdf = false, haveScript = false;
+  std::string tapePath, pdfPath, scriptPath;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (haveScript) return UsageError("nothing may follow the script file");
@@ -65,6 +69,14 @@ int main(int argc, char** argv) {
       if (i + 1 >= argc) return UsageError("--tape needs a file");
       tapePath = argv[++i];
       haveTape = true;
+    } else if (arg == "--pdf") {
+#ifndef NUMERINA_TAPE_PDF
+      return UsageError("--pdf needs the window's printing, which this build lacks: the window is not built");
+#endif
+      if (havePdf) return UsageError("--pdf given twice");
+      if (i + 1 >= argc) return UsageError("--pdf needs a file");
+      pdfPath = argv[++i];
+      havePdf = true;
     } else if (arg != "-" && !arg.empty() && arg[0] == '-') {
       return UsageError("unknown option " + arg);
     } else {
@@ -108,5 +120,11 @@ int main(int argc, char** argv) {
     std::cerr << "numerina-tape: cannot write the tape to " << tapePath << '\n';
     return 1;
   }
+#ifdef NUMERINA_TAPE_PDF
+  if (havePdf && !tape::WriteTapePdf(pdfPath, engine.Pcalc().Text())) {
+    std::cerr << "numerina-tape: cannot write the report to " << pdfPath << '\n';
+    return 1;
+  }
+#endif
   return 0;
 }

@@ -1,0 +1,23 @@
+#include "tools/tape/pdf.h"
+
+#include <QGuiApplication>
+
+#include "ui/print/reportpainter.h"
+
+namespace numerina::tape {
+
+bool WriteTapePdf(const std::string& path, std::string_view tape) {
+  // Fonts need a Gui application; the runner has no display, and does not
+  // want one.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own notes (a missing runtime folder, the offscreen platform) are
+  // not the runner's output; its failures are reported by the caller.
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  int argc = 1;
+  char name[] = "numerina-tape";
+  char* argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  return print::WriteReportPdf(QString::fromStdString(path), tape, LocalDateTimeNow());
+}
+
+}  // namespace numerina::tape

@@ -1,0 +1,11 @@
+#pragma once
+// The toolbar's print command: "Nessun dato da stampare!" for an empty
+// tape, else the print options dialog, whose Ok prints or saves the report.
+
+namespace numerina::ui {
+
+class Calculator;
+
+void PrintCommand(Calculator& window);
+
+}  // namespace numerina::ui

@@ -1,0 +1,22 @@
+#pragma once
+// SalvaReport: the tape saved as a text file chosen in the save dialog
+// (SalvaConNome). The file is replaced as a whole, without a question; a
+// failed save says so and leaves an earlier file as it was.
+
+#include <QString>
+
+class QWidget;
+
+namespace numerina::ui {
+
+class Calculator;
+
+// The platform's save dialog. filter is "name|pattern|name|pattern..." as
+// the rest of the program writes it. Returns the chosen path, trimmed, with
+// ".txt" added to a name without an extension; empty on cancel.
+QString SalvaConNome(QWidget* owner, const QString& filter, const QString& title,
+                     const QString& initialDir, const QString& initialName);
+
+void SalvaReport(Calculator& window);
+
+}  // namespace numerina::ui
