@@ -112,12 +112,15 @@ class frmConfig : public QWidget, private PictureButton::Handler {
   void ScegliImmagine(int place);
   bool ControllaImmagine(const QString& path, int place);
   QString ApriFileImmagine();
+  QString AccorciaTesto(QLabel* label, const QString& text);
 
   // frmconfig_listedit.cpp: the in-place row editor.
   void ModificaRiga(bool open);
   void Commit();
   void Revert();
   void ResizeEditor();
+  bool EditorEvent(QEvent* event);
+  bool ListEvent(QObject* watched, QEvent* event);
 
   std::function<void()> mostraCalcolatrice_;
   std::function<QString(QWidget*)> chooser_;

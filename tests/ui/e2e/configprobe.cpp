@@ -1,0 +1,102 @@
+// configprobe: the calculator with its configuration dialog opened in the
+// same process, for the end-to-end test and the screenshots (the tray and
+// the about box, which open the dialog in the program, are not needed).
+//
+//   configprobe open MS     shows the calculator; after MS milliseconds
+//                           hides it and opens the dialog as the about box
+//                           reached from the toolbar does; when the dialog
+//                           closes, prints "nome=<the name on the face>"
+//   configprobe restore     opens the dialog alone, asks the restore and
+//                           answers Yes, closes; prints "restored"
+//   configprobe shot OUT    opens the dialog alone and saves its first
+//                           paint as a PNG (outside the outline white)
+//
+// The settings file is the one beside this program, as for numerina.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "ui/aperturadabarra.h"
+#include "ui/calculator.h"
+#include "ui/frmconfig.h"
+#include "ui/skin.h"
+
+using namespace numerina::ui;
+
+namespace {
+
+int Open(int delayMs) {
+  Calculator calculator;
+  calculator.StartUp();
+  calculator.show();
+  calculator.BuildTextWidgets();
+  QTimer::singleShot(delayMs, &calculator, [&calculator] {
+    AperturaDaBarra = true;
+    calculator.hide();
+    frmConfig::Apri([&calculator] {
+      calculator.show();
+      calculator.CaricaConf();
+      std::printf("nome=%s\n", calculator.NameText().toUtf8().constData());
+      std::fflush(stdout);
+    });
+  });
+  return QApplication::exec();
+}
+
+int Restore() {
+  frmConfig* dialog = frmConfig::Apri({});
+  // Answers the question once it is up.
+  auto* poll = new QTimer(dialog);
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    poll->stop();
+    box->button(QMessageBox::Yes)->click();
+  });
+  poll->start(20);
+  QTimer::singleShot(200, dialog, [dialog] {
+    dialog->RipristinaImpostazioni();
+    dialog->close();
+    std::printf("restored\n");
+    std::fflush(stdout);
+    QApplication::quit();
+  });
+  return QApplication::exec();
+}
+
+int Shot(const QString& out) {
+  frmConfig* dialog = frmConfig::Apri({});
+  QObject::connect(dialog, &frmConfig::Dipinto, dialog, [dialog, out] {
+    QTimer::singleShot(300, dialog, [dialog, out] {
+      const QPixmap grabbed = dialog->grab();
+      QImage image(grabbed.size(), QImage::Format_RGB32);
+      image.setDevicePixelRatio(grabbed.devicePixelRatio());
+      image.fill(Qt::white);
+      QPainter p(&image);
+      p.setClipRegion(Skin::ConfigOutline());
+      p.drawPixmap(0, 0, grabbed);
+      p.end();
+      const bool ok = image.save(out);
+      dialog->close();
+      QApplication::exit(ok ? 0 : 1);
+    });
+  });
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  if (mode == QLatin1String("open") && argc > 2) return Open(QString::fromLocal8Bit(argv[2]).toInt());
+  if (mode == QLatin1String("restore")) return Restore();
+  if (mode == QLatin1String("shot") && argc > 2) return Shot(QString::fromLocal8Bit(argv[2]));
+  std::fprintf(stderr, "usage: configprobe open MS | restore | shot OUT.png\n");
+  return 2;
+}
