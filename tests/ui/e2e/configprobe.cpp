@@ -7,7 +7,9 @@
 //                           reached from the toolbar does; when the dialog
 //                           closes, prints "nome=<the name on the face>"
 //   configprobe restore     opens the dialog alone, asks the restore and
-//                           answers Yes, closes; prints "restored"
+//                           answers Yes; prints "restored" and ends with
+//                           the dialog open (closing would save, which is
+//                           not what is tested)
 //   configprobe shot OUT    opens the dialog alone and saves its first
 //                           paint as a PNG (outside the outline white)
 //
@@ -61,10 +63,10 @@ int Restore() {
   poll->start(20);
   QTimer::singleShot(200, dialog, [dialog] {
     dialog->RipristinaImpostazioni();
-    dialog->close();
     std::printf("restored\n");
     std::fflush(stdout);
-    QApplication::quit();
+    // exit(), not quit(): quit() closes the windows first.
+    QApplication::exit(0);
   });
   return QApplication::exec();
 }
