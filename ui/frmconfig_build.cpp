@@ -176,6 +176,8 @@ void frmConfig::BuildControls() {
 
   txtEdit_ = new QLineEdit(this);
   txtEdit_->setFrame(false);
+  // The list draws a row's text one pixel further in than a line editor.
+  txtEdit_->setTextMargins(1, 0, 0, 0);
   txtEdit_->setAccessibleName(QStringLiteral("Modifica della riga"));
   txtEdit_->installEventFilter(this);
   connect(txtEdit_, &QLineEdit::textChanged, this, [this] { ResizeEditor(); });

@@ -17,9 +17,9 @@
 namespace numerina::ui {
 namespace {
 
-// What a line editor without a frame keeps beside its text (its margins
-// and the cursor), so the measured text shows whole.
-constexpr int kEditorPadding = 6;
+// What the line editor keeps beside its text (its margins, the one pixel
+// of text margin and the cursor), so the measured text shows whole.
+constexpr int kEditorPadding = 7;
 
 }  // namespace
 

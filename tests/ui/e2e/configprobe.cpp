@@ -10,12 +10,16 @@
 //                           answers Yes; prints "restored" and ends with
 //                           the dialog open (closing would save, which is
 //                           not what is tested)
-//   configprobe shot OUT    opens the dialog alone and saves its first
-//                           paint as a PNG (outside the outline white)
+//   configprobe shot OUT [edit]
+//                           opens the dialog alone and saves it as a PNG
+//                           (outside the outline white); with "edit", row 2
+//                           of the text is open in the in-place editor
 //
 // The settings file is the one beside this program, as for numerina.
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -71,9 +75,15 @@ int Restore() {
   return QApplication::exec();
 }
 
-int Shot(const QString& out) {
+int Shot(const QString& out, bool edit) {
   frmConfig* dialog = frmConfig::Apri({});
-  QObject::connect(dialog, &frmConfig::Dipinto, dialog, [dialog, out] {
+  QObject::connect(dialog, &frmConfig::Dipinto, dialog, [dialog, out, edit] {
+    if (edit && dialog->lstMain()->isEnabled()) {
+      dialog->lstMain()->setCurrentRow(1);
+      dialog->lstMain()->setFocus();
+      QKeyEvent f2(QEvent::KeyRelease, Qt::Key_F2, Qt::NoModifier);
+      QApplication::sendEvent(dialog->lstMain(), &f2);
+    }
     QTimer::singleShot(300, dialog, [dialog, out] {
       const QPixmap grabbed = dialog->grab();
       QImage image(grabbed.size(), QImage::Format_RGB32);
@@ -98,7 +108,8 @@ int main(int argc, char** argv) {
   const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
   if (mode == QLatin1String("open") && argc > 2) return Open(QString::fromLocal8Bit(argv[2]).toInt());
   if (mode == QLatin1String("restore")) return Restore();
-  if (mode == QLatin1String("shot") && argc > 2) return Shot(QString::fromLocal8Bit(argv[2]));
-  std::fprintf(stderr, "usage: configprobe open MS | restore | shot OUT.png\n");
+  if (mode == QLatin1String("shot") && argc > 2)
+    return Shot(QString::fromLocal8Bit(argv[2]), argc > 3 && QLatin1String(argv[3]) == QLatin1String("edit"));
+  std::fprintf(stderr, "usage: configprobe open MS | restore | shot OUT.png [edit]\n");
   return 2;
 }
