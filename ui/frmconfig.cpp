@@ -35,6 +35,8 @@ QString Qt8(const std::string& s) { return QString::fromUtf8(s.data(), static_ca
 
 frmConfig* frmConfig::Apri(std::function<void()> mostraCalcolatrice) {
   frmConfig* dialog = OpenDialog();
+  // One that has closed and waits for its deletion is not reopened.
+  if (dialog && dialog->closing_) dialog = nullptr;
   if (dialog) {
     if (mostraCalcolatrice) dialog->mostraCalcolatrice_ = std::move(mostraCalcolatrice);
   } else {
@@ -117,6 +119,11 @@ void frmConfig::SalvaImpostazioni() {
 }
 
 void frmConfig::RipristinaImpostazioni() {
+  // A row open in the editor is put back first: the reload may refill it.
+  if (inModifica_) {
+    Revert();
+    ModificaRiga(false);
+  }
   if (EsisteFile(SettingsFilePath())) {
     hide();
     const auto answer = QMessageBox::question(

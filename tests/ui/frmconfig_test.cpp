@@ -153,7 +153,16 @@ void FrmConfigTest::oneDialogOnly() {
   QCOMPARE(dialogs, 1);
   rig.Close();
   QVERIFY(!frmConfig::Aperto());
-  QVERIFY(rig.Open().txtInfo()->text().isEmpty());
+  frmConfig& again = rig.Open();
+  QVERIFY(again.txtInfo()->text().isEmpty());
+  // Opened again before the closed one is gone: a new one, which stays.
+  again.close();
+  QPointer<frmConfig> closed = &again;
+  QPointer<frmConfig> fresh = frmConfig::Apri({});
+  QVERIFY(fresh != closed);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!closed && fresh && fresh->isVisible());
+  rig.dialog = fresh;
 }
 
 void FrmConfigTest::readsAndWritesKeysInOrder() {
