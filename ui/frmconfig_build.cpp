@@ -80,7 +80,7 @@ QLabel* frmConfig::Caption(const QString& text, const QRect& place) {
   auto* label = new QLabel(text, this);
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(place);
-  // The design's widths were measured with another font: a caption that
+  // The places' widths were measured with another font: a caption that
   // would be cut takes the room it needs, up to the frame's right edge.
   const int need = label->sizeHint().width();
   if (need > place.width()) label->resize(std::min(need, kWidth - 12 - place.x()), place.height());
