@@ -5,15 +5,18 @@ if(NOT TARGET numerina_ui OR NOT TARGET Qt6::Test)
   return()
 endif()
 
-add_executable(frmconfig_test ${CMAKE_CURRENT_LIST_DIR}/frmconfig_test.cpp
-                              ${CMAKE_CURRENT_LIST_DIR}/window_support.h)
-set_target_properties(frmconfig_test PROPERTIES AUTOMOC ON)
-target_include_directories(frmconfig_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(frmconfig_test PRIVATE numerina_ui Qt6::Test)
-add_test(NAME frmconfig_test COMMAND frmconfig_test)
-set_tests_properties(frmconfig_test PROPERTIES
-  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=60000"
-  TIMEOUT 300)
+foreach(target frmconfig_test frmconfig_pictures_test)
+  add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/${target}.cpp
+                           ${CMAKE_CURRENT_LIST_DIR}/frmconfig_support.h
+                           ${CMAKE_CURRENT_LIST_DIR}/window_support.h)
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+  target_link_libraries(${target} PRIVATE numerina_ui Qt6::Test)
+  add_test(NAME ${target} COMMAND ${target})
+  set_tests_properties(${target} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=60000"
+    TIMEOUT 300)
+endforeach()
 
 add_executable(configprobe ${CMAKE_CURRENT_LIST_DIR}/e2e/configprobe.cpp)
 target_link_libraries(configprobe PRIVATE numerina_ui)
