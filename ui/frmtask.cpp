@@ -11,7 +11,9 @@ namespace numerina::ui {
 
 frmTask::frmTask(Desktop& desktop) : desktop_(desktop) {}
 
-frmTask::~frmTask() { Form_Unload(); }
+frmTask::~frmTask() {
+  if (icon_) icon_->hide();
+}
 
 void frmTask::Form_Load() {
   if (icon_) return;
@@ -42,9 +44,11 @@ void frmTask::Form_Load() {
 }
 
 void frmTask::Form_Unload() {
-  if (icon_) icon_->hide();
-  icon_.reset();
-  menu_.reset();
+  if (!icon_) return;
+  icon_->hide();
+  // "Esci" runs inside the menu's own handler: both go once it returns.
+  icon_.release()->deleteLater();
+  menu_.release()->deleteLater();
   items_.fill(nullptr);
 }
 

@@ -55,6 +55,8 @@ class Skin {
   // The program icon (16, 24, 32, 48 and 64 pixels), for the window and the
   // tray.
   static QIcon AppIcon();
+  // The program icon alone at one size (also the installed PNG icons).
+  static QPixmap AppIconPixmap(int size);
 
   // Display area (where Readout1 is drawn) and tape area, window pixels.
   static QRect DisplayRect() { return QRect(15, 36, 176, 21); }
