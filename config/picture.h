@@ -3,6 +3,7 @@
 // settings file's folder is stored by its bare name, so that the folder can
 // be moved or copied whole; any other picture by its full path.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,19 @@ std::string PicturePath(std::string_view stored);
 
 // What to store for a picture the user chose: its bare name when its folder
 // is the settings file's folder (compared as canonical paths, links
-// resolved), else the path as given.
+// resolved, names case-sensitive), or the program's folder while the
+// settings folder holds no file of that name; else the path as given.
+// Either way PicturePath of the result is the chosen file.
 std::string StoredPictureName(const std::string& chosen);
+
+// The part of a path after its last "/" (the whole text when it has none).
+std::string NomeFile(std::string_view path);
+
+// A path shortened to fit `room` by `width` (any measure, e.g. pixels): the
+// path itself when it fits, else the first folder, "...", and as many of
+// the last parts as fit, the file name always ("/home/.../logo.bmp"); when
+// even ".../name" is too wide, "..." and the end of the name.
+std::string ShortenPath(std::string_view path, const std::function<double(std::string_view)>& width,
+                        double room);
 
 }  // namespace numerina

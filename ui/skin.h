@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 
 #include "ui/keytable.h"
 
@@ -57,6 +58,22 @@ class Skin {
   static QIcon AppIcon();
   // The program icon alone at one size (also the installed PNG icons).
   static QPixmap AppIconPixmap(int size);
+
+  // The configuration dialog (306 x 396): its housing with the title and
+  // its shadow, a groove under the title and the white framed information
+  // section, whose top edge leaves a gap for the section's header over
+  // [gapLeft, gapRight). Paints in logical coordinates.
+  static void PaintConfigBackground(QPainter& p, int gapLeft, int gapRight);
+  // Its two picture buttons: the close button (21 x 21) and "Ripristina"
+  // (95 x 22), each painted at its place; `focused` rings the button that
+  // holds the keyboard focus.
+  enum class ConfigButton { Close, Ripristina };
+  static QRect ConfigButtonRect(ConfigButton b);
+  static void PaintConfigButton(QPainter& p, ConfigButton b, bool pressed, bool focused);
+  // The dialog's outline, corners cut as the calculator's.
+  static QRegion ConfigOutline();
+  // The small icon of the picture-choice buttons: an open folder.
+  static QIcon FolderIcon();
 
   // Display area (where Readout1 is drawn) and tape area, window pixels.
   static QRect DisplayRect() { return QRect(15, 36, 176, 21); }

@@ -60,8 +60,8 @@ void RoundFill(QPainter& p, const QRect& r, qreal radius, const QBrush& brush) {
   p.fillPath(path, brush);
 }
 
-QBrush BodyBrush(const DeviceCanvas& c) {
-  QLinearGradient g(0, c.Y(0), 0, c.Y(275));
+QBrush BodyBrush(const DeviceCanvas& c, int height) {
+  QLinearGradient g(0, c.Y(0), 0, c.Y(height));
   g.setColorAt(0, colours::BodyTop());
   g.setColorAt(1, colours::BodyBottom());
   return QBrush(g);

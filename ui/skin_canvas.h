@@ -72,6 +72,8 @@ inline QColor Bezel() { return QColor(32, 37, 42); }         // around the displ
 
 // The vertical shading of the housing, in device pixels, so that a piece of
 // it repainted under a toolbar button matches the rest exactly.
-QBrush BodyBrush(const DeviceCanvas& c);
+// `height` is the housing's height in window pixels (the calculator's 275
+// unless a dialog's).
+QBrush BodyBrush(const DeviceCanvas& c, int height = 275);
 
 }  // namespace numerina::ui::skin

@@ -13,6 +13,8 @@
 #include <array>
 #include <initializer_list>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "ui/skin.h"
@@ -35,24 +37,34 @@ constexpr std::array<CornerLine, 5> kCornerLines = {{
     {1, 204, 205, 399},
 }};
 
-// The visible part of line y inside panel [a, b): [x1, x2).
-std::pair<int, int> PanelRun(int y, int a, int b) {
+// A panel: x from a to b (excluded), h lines high.
+struct PanelShape {
+  int a, b, h;
+  bool operator<(const PanelShape& o) const { return std::tie(a, b, h) < std::tie(o.a, o.b, o.h); }
+};
+
+// The visible part of line y inside a panel: [x1, x2). The calculator's two
+// panels have their own corner runs; a panel standing alone (a dialog) has
+// the left panel's corners at both ends.
+std::pair<int, int> PanelRun(int y, const PanelShape& s) {
   int edge = -1;
   if (y < 5) edge = y;
-  if (y >= kSkinHeight - 5) edge = kSkinHeight - 1 - y;
-  if (edge < 0) return {a, b};
+  if (y >= s.h - 5) edge = s.h - 1 - y;
+  if (edge < 0) return {s.a, s.b};
   const CornerLine& l = kCornerLines[static_cast<std::size_t>(edge)];
-  return a == 0 ? std::pair{l.leftX1, l.leftX2} : std::pair{l.rightX1, l.rightX2};
+  if (s.h == kSkinHeight && s.a == 0 && s.b == kPanelSplit) return {l.leftX1, l.leftX2};
+  if (s.h == kSkinHeight && s.a == kPanelSplit && s.b == kSkinWidth) return {l.rightX1, l.rightX2};
+  return {s.a + l.leftX1, s.b - (kPanelSplit - l.leftX2)};
 }
 
 enum Px : unsigned char { kOutside, kRim, kLight, kDark, kCorner, kInside };
 
 // Classifies every pixel of panel [a, b) by its distance to the outside.
-std::vector<unsigned char> Classify(int a, int b) {
-  const int w = b - a, h = kSkinHeight;
+std::vector<unsigned char> Classify(const PanelShape& s) {
+  const int a = s.a, w = s.b - s.a, h = s.h;
   std::vector<unsigned char> in(static_cast<std::size_t>(w * h), 0);
   for (int y = 0; y < h; ++y) {
-    const auto [x1, x2] = PanelRun(y, a, b);
+    const auto [x1, x2] = PanelRun(y, s);
     for (int x = x1; x < x2; ++x) in[static_cast<std::size_t>(y * w + x - a)] = 1;
   }
   auto at = [&](const std::vector<unsigned char>& v, int x, int y) -> int {
@@ -95,24 +107,26 @@ std::vector<unsigned char> Classify(int a, int b) {
   return cls;
 }
 
-void PaintPanel(DeviceCanvas& c, int a, int b) {
-  static const std::vector<unsigned char> left = Classify(0, kPanelSplit);
-  static const std::vector<unsigned char> right = Classify(kPanelSplit, kSkinWidth);
-  const std::vector<unsigned char>& cls = a == 0 ? left : right;
-  const int w = b - a;
+void PaintPanel(DeviceCanvas& c, const PanelShape& s) {
+  // Classified once per shape: the calculator's two panels and the dialogs.
+  static std::map<PanelShape, std::vector<unsigned char>> classified;
+  auto found = classified.find(s);
+  if (found == classified.end()) found = classified.emplace(s, Classify(s)).first;
+  const std::vector<unsigned char>& cls = found->second;
+  const int a = s.a, w = s.b - s.a;
 
-  for (int y = 0; y < kSkinHeight; ++y) {
-    const auto [x1, x2] = PanelRun(y, a, b);
+  for (int y = 0; y < s.h; ++y) {
+    const auto [x1, x2] = PanelRun(y, s);
     c.p.fillRect(c.SnapOut(QRectF(x1, y, x2 - x1, 1)), colours::Rim());
   }
-  const QBrush body = BodyBrush(c);
-  for (int y = 0; y < kSkinHeight; ++y) {
-    const auto [x1, x2] = PanelRun(y, a, b);
+  const QBrush body = BodyBrush(c, s.h);
+  for (int y = 0; y < s.h; ++y) {
+    const auto [x1, x2] = PanelRun(y, s);
     c.p.fillRect(c.Snap(x1, y, x2 - x1, 1), body);
   }
   const QColor light = colours::BodyLight(), dark = colours::BodyDark();
   const QColor corner = Mix(light, dark, 0.5);
-  for (int y = 0; y < kSkinHeight; ++y) {
+  for (int y = 0; y < s.h; ++y) {
     int x = 0;
     while (x < w) {
       const unsigned char k = cls[static_cast<std::size_t>(y * w + x)];
@@ -130,8 +144,19 @@ void PaintPanel(DeviceCanvas& c, int a, int b) {
 }  // namespace
 
 void PaintHousing(DeviceCanvas& c) {
-  PaintPanel(c, 0, kPanelSplit);
-  PaintPanel(c, kPanelSplit, kSkinWidth);
+  PaintPanel(c, {0, kPanelSplit, kSkinHeight});
+  PaintPanel(c, {kPanelSplit, kSkinWidth, kSkinHeight});
+}
+
+void PaintDialogHousing(DeviceCanvas& c, int width, int height) { PaintPanel(c, {0, width, height}); }
+
+QRegion DialogOutline(int width, int height) {
+  QRegion r;
+  for (int y = 0; y < height; ++y) {
+    const auto [x1, x2] = PanelRun(y, {0, width, height});
+    r += QRect(x1, y, x2 - x1, 1);
+  }
+  return r;
 }
 
 void PaintWells(DeviceCanvas& c, std::initializer_list<QRectF> rects, qreal radius,

@@ -3,6 +3,7 @@
 // public Skin functions open a canvas and call these.
 
 #include <QRectF>
+#include <QRegion>
 
 #include <initializer_list>
 
@@ -18,6 +19,11 @@ inline constexpr int kPanelSplit = 205;
 
 // The two housings, shaped like the window's outline, with their rims.
 void PaintHousing(DeviceCanvas& c);
+
+// A housing of its own for a dialog of width x height, corners cut as the
+// calculator's, and the outline that goes with it.
+void PaintDialogHousing(DeviceCanvas& c, int width, int height);
+QRegion DialogOutline(int width, int height);
 
 // Recessed wells: the display glass, the tape slot, the key plate.
 void PaintDisplayWell(DeviceCanvas& c);
