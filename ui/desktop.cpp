@@ -8,6 +8,7 @@
 #include "ui/aperturadabarra.h"
 #include "ui/calculator.h"
 #include "ui/frmabout.h"
+#include "ui/frmconfig.h"
 #include "ui/frminfoditta.h"
 
 namespace numerina::ui {
@@ -84,7 +85,16 @@ void Desktop::TrayChanged() {
 }
 
 void Desktop::ApriConfigurazione() {
-  if (apriConfigurazioneHook) apriConfigurazioneHook();
+  if (apriConfigurazioneHook) {
+    apriConfigurazioneHook();
+    return;
+  }
+  // Its close, when AperturaDaBarra is set, brings the calculator back with
+  // the settings applied again (a re-created one reads them at its start).
+  frmConfig::Apri([this] {
+    if (calc_) calc_->CaricaConf();
+    MostraCalcolatrice();
+  });
 }
 
 void Desktop::ApriInformazioni() {

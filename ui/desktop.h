@@ -61,7 +61,7 @@ class Desktop : public QObject {
   std::function<void(Calculator&)> onCreated;
   std::function<void()> onQuit;
   std::optional<bool> trayForTesting;
-  // Stands in for the configuration dialog until it is wired here.
+  // Stands in for the configuration dialog where a test watches the call.
   std::function<void()> apriConfigurazioneHook;
 
  private slots:

@@ -9,6 +9,7 @@
 #include "ui/aperturadabarra.h"
 #include "ui/desktop.h"
 #include "ui/frmabout.h"
+#include "ui/frmconfig.h"
 #include "ui/frminfoditta.h"
 #include "ui/frmtask.h"
 #include "ui/pressspot.h"
@@ -68,7 +69,7 @@ class DesktopTest : public QObject {
   void init() { AperturaDaBarra = false; }
   void cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (qobject_cast<SmallWindow*>(w)) delete w;
+      if (qobject_cast<SmallWindow*>(w) || qobject_cast<frmConfig*>(w)) delete w;
     FlushDeletes();
     FailOnUnexpectedBoxes();
   }
@@ -165,11 +166,12 @@ class DesktopTest : public QObject {
       rig.desktop.ApriInformazioni();
       QTest::mouseClick(&frmAbout::Aperto()->closeButton(), Qt::LeftButton);
     } else {
-      // The configuration dialog's close with the flag set shows the
-      // window through the same call.
+      // The real dialog: its close with the flag set brings the window back.
+      rig.desktop.apriConfigurazioneHook = nullptr;
       AperturaDaBarra = true;
       rig.desktop.ApriConfigurazione();
-      rig.desktop.MostraCalcolatrice();
+      QVERIFY(frmConfig::Aperto());
+      QTest::keyClick(frmConfig::Aperto(), Qt::Key_Escape);
     }
     QVERIFY(rig.desktop.calculator());
     Calculator& fresh = rig.calc();
@@ -182,6 +184,22 @@ class DesktopTest : public QObject {
     // The new window works and unloads again like the first.
     ClickKeys(fresh, "4 +");
     QCOMPARE(fresh.display().text(), QStringLiteral("4,"));
+  }
+
+  void trayConfigurationOpensTheDialogOnce() {
+    DesktopRig rig(true);
+    rig.desktop.apriConfigurazioneHook = nullptr;
+    Calculator& calc = rig.calc();
+    calc.hide();
+    rig.desktop.task().mnuFile_Click(2);
+    frmConfig* dialog = frmConfig::Aperto();
+    QVERIFY(Shown(dialog));
+    rig.desktop.task().mnuFile_Click(2);
+    QCOMPARE(frmConfig::Aperto(), dialog);
+    // Opened from the tray: its close leaves the calculator hidden.
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!Shown(frmConfig::Aperto()));
+    QVERIFY(!calc.isVisible());
   }
 
   void withoutTrayNothingHidesOutOfReach() {
