@@ -152,12 +152,22 @@ wait_for 5 no_main && pass "the hide button hides the window into the tray" || f
 menu_pick 4
 wait_for 5 has_main && pass "\"Numerina\" shows the window" || fail "\"Numerina\" did not show the window"
 
-# "Configurazione": the configuration dialog, where it is built in.
+# "Configurazione": the configuration dialog; Esc closes it.
 menu_pick 3
-sleep 1
-kill -0 "$PID" 2>/dev/null && pass "\"Configurazione\" keeps the program running" || fail "\"Configurazione\" ended the program"
-C=$(xdotool search --onlyvisible --name '^Configurazione' 2>/dev/null | head -1)
+wait_for 5 bash -c "xdotool search --onlyvisible --name '^Configurazione Numerina$' >/dev/null" \
+  && pass "\"Configurazione\" opens the configuration dialog" || fail "no configuration dialog"
+C=$(xdotool search --onlyvisible --name '^Configurazione Numerina$' 2>/dev/null | head -1)
 [ -n "$C" ] && { xdotool windowactivate --sync "$C" 2>/dev/null; xdotool key Escape; sleep 0.5; }
+
+# The tray goes away while the window is hidden: the window comes back, so
+# that it is never out of reach; a new tray gets the icon again.
+W=$(main_window)
+xdotool mousemove --window "$W" 172 13 click 1
+wait_for 5 no_main || fail "the hide button did not hide (second time)"
+kill "$TRAYER_PID"; wait "$TRAYER_PID" 2>/dev/null; TRAYER_PID=""
+wait_for 5 has_main && pass "the window shows when the tray goes away" || fail "the window stayed hidden without a tray"
+start_trayer
+ICON=$(tray_icon) && pass "a new tray gets the icon" || fail "no icon in the new tray"
 
 # "Esci": the icon goes and the program ends.
 menu_pick 1
