@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
-test=(xvfb openbox xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils)
+test=(xvfb openbox xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils trayer dpkg-dev file desktop-file-utils appstream)
 
 wanted=()
 for group in "$@"; do

@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "ui/desktop.h"
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
 #include "ui/keylog.h"
@@ -212,9 +213,10 @@ void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bo
       flash_.Release(std::exchange(toolTickets_[i], 0), act);
       break;
     case PictureButton::Kind::Banner:
-      // The information panel opens from here once it exists.
+      // Any button, released anywhere: the company information panel.
       bannerDown_[i == 1 ? 0 : 1] = false;
       update(BannerFrame(i));
+      if (desktop_ && bannerShows_[i == 1 ? 0 : 1] != BannerShows::Hidden) desktop_->ApriInfoDitta();
       break;
   }
 }
@@ -233,6 +235,7 @@ void Calculator::ButtonActivated(PictureButton& button) {
       flash_.Press(i == 3 ? KeyFlash::kNoLook : ToolLook(i), [this, i] { ToolAction(i); });
       break;
     case PictureButton::Kind::Banner:
+      if (desktop_) desktop_->ApriInfoDitta();
       break;
   }
 }

@@ -25,6 +25,7 @@
 
 namespace numerina::ui {
 
+class Desktop;
 class DisplayLabel;
 class FocusButton;
 class TapeView;
@@ -57,6 +58,10 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void EscOnWindow();
   // Brings the window back (a second start asked for it).
   void BringToFront();
+
+  // The desktop that owns the window (tray, small windows, re-creation);
+  // none where a test builds the window alone.
+  void SetDesktop(Desktop* desktop) { desktop_ = desktop; }
 
   // Host side.
   void OnDisplayChanged(std::string_view display);
@@ -153,6 +158,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), NameLimit() - namePos_.x(), 15); }
   void UpdateTool(int index) { update(QRect(kTools[index].x, kTools[index].y, kToolSize, kToolSize)); }
 
+  Desktop* desktop_ = nullptr;
   QtHost host_;
   Engine engine_;
   KeyFlash flash_;

@@ -4,6 +4,7 @@
 
 #include "engine/keys.h"
 #include "ui/calculator.h"
+#include "ui/desktop.h"
 #include "ui/keylog.h"
 
 namespace numerina::ui {
@@ -102,9 +103,10 @@ void Calculator::keyPressEvent(QKeyEvent* event) {
 }
 
 void Calculator::EscOnFocus() {
-  // With a tray, Esc here would close the window into it; there is no tray
-  // yet, and nothing could bring a closed window back: end the program.
-  host_.Quit();
+  // With a tray the window is unloaded and the program goes on there;
+  // without one nothing could bring it back: the program ends.
+  if (desktop_ && desktop_->TrayShown()) desktop_->Unload();
+  else host_.Quit();
 }
 
 void Calculator::EscOnWindow() { host_.Quit(); }

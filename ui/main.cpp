@@ -3,6 +3,7 @@
 
 #include "config/ini.h"
 #include "ui/calculator.h"
+#include "ui/desktop.h"
 #include "ui/keylog.h"
 #include "ui/singleinstance.h"
 
@@ -21,13 +22,11 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("numerina"));
   instance.Listen();
 
-  ui::Calculator calculator;
-  QObject::connect(&instance, &ui::SingleInstance::ShowRequested, &calculator,
-                   &ui::Calculator::BringToFront);
-  calculator.StartUp();
-  calculator.show();
-  // The window maps at its final place now; the text widgets are built
-  // before the event loop paints it for the first time.
-  calculator.BuildTextWidgets();
+  // The calculator window and the tray. The window maps at its final place
+  // and its text widgets are built before the event loop paints it.
+  ui::Desktop desktop;
+  QObject::connect(&instance, &ui::SingleInstance::ShowRequested, &desktop,
+                   &ui::Desktop::MostraCalcolatrice);
+  desktop.Start();
   return app.exec();
 }

@@ -56,6 +56,8 @@ class Skin {
   // The program icon (16, 24, 32, 48 and 64 pixels), for the window and the
   // tray.
   static QIcon AppIcon();
+  // The program icon alone at one size (also the installed PNG icons).
+  static QPixmap AppIconPixmap(int size);
 
   // The configuration dialog (306 x 396): its housing with the title and
   // its shadow, a groove under the title and the white framed information

@@ -131,4 +131,6 @@ QIcon Skin::AppIcon() {
   return icon;
 }
 
+QPixmap Skin::AppIconPixmap(int size) { return skin::IconPixmap(size); }
+
 }  // namespace numerina::ui

@@ -7,6 +7,7 @@
 #include "config/ini.h"
 #include "config/settings.h"
 #include "ui/calculator.h"
+#include "ui/desktop.h"
 #include "ui/picturebutton.h"
 #include "ui/printcommand.h"
 #include "ui/tapeview.h"
@@ -22,8 +23,9 @@ void Calculator::cmdBarra_Click(int index) {
     case 4: CambiaDecimali(false); break;
     case 5: CambiaDecimali(true); break;
     case 6: OpenHelp(); break;
-    case 7:  // the about box comes with its own window
-      GiveFocusToFocus();
+    case 7:
+      if (desktop_) desktop_->InformazioniDaBarra();
+      else GiveFocusToFocus();
       break;
     case 8: PrintCommand(*this); break;
     case 9: Minimise(); break;
@@ -97,9 +99,9 @@ void Calculator::OpenHelp() {
 }
 
 void Calculator::Minimise() {
-  // Without a tray there is nothing to hide the window into: minimise it to
-  // the taskbar instead, from where the user can bring it back.
-  showMinimized();
+  // Into the tray; without one, to the taskbar (see Desktop::Minimise).
+  if (desktop_) desktop_->Minimise();
+  else showMinimized();
 }
 
 }  // namespace numerina::ui

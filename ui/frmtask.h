@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// frmTask: the tray icon and its pop-up menu. It lives from the first
+// start-up to the end of the program (the calculator window may be unloaded
+// and created again meanwhile). Single click: nothing; double click: show
+// the calculator; right button: the menu "Numerina" (default, bold),
+// "Configurazione", "Informazioni", "Esci".
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace numerina::ui {
+
+class Desktop;
+
+class frmTask : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit frmTask(Desktop& desktop);
+  ~frmTask() override;
+
+  // Adds the icon. Where no tray is offered yet, the icon waits and shows
+  // as soon as one appears.
+  void Form_Load();
+  // Removes the icon.
+  void Form_Unload();
+
+  // The tray's mouse callbacks.
+  void Tray_Activated(QSystemTrayIcon::ActivationReason reason);
+  // A menu command by its index (0 Numerina, 2 Configurazione,
+  // 3 Informazioni, 5 Esci; 1 and 4 are separators).
+  void mnuFile_Click(int index);
+
+  // True while a tray shows the icon: a hidden calculator can come back.
+  bool IconInTray() const;
+
+  QSystemTrayIcon& icon() { return *icon_; }
+  QMenu& menu() { return *menu_; }
+  QAction* item(int index) const { return items_[static_cast<std::size_t>(index)]; }
+
+ private:
+  Desktop& desktop_;
+  std::unique_ptr<QMenu> menu_;
+  std::unique_ptr<QSystemTrayIcon> icon_;
+  std::array<QAction*, 6> items_{};
+};
+
+}  // namespace numerina::ui
