@@ -100,7 +100,8 @@ TEST_F(SettingsFolderRule, OnlyAnAbsoluteXdgConfigHomeCounts) {
 }
 
 // A bare picture name: the settings file's folder first, then the
-// program's; a picture in the settings file's folder is stored by name.
+// program's; a picture in either folder is stored by name as long as the
+// name finds that same file again.
 TEST_F(SettingsFolderRule, BarePictureNamesFollowTheSettingsFolder) {
   WriteBytes(Prog() + "/logo.gif", "GIF89a");
   WriteBytes(Prog() + "/both.gif", "GIF89a");
@@ -112,7 +113,8 @@ TEST_F(SettingsFolderRule, BarePictureNamesFollowTheSettingsFolder) {
   EXPECT_EQ(Probe({"picture", "both.gif"}), HomeConfig() + "/both.gif");
   EXPECT_EQ(Probe({"picture", "logo.gif"}), Prog() + "/logo.gif");
   EXPECT_EQ(Probe({"store", HomeConfig() + "/own.gif"}), "own.gif");
-  EXPECT_EQ(Probe({"store", Prog() + "/logo.gif"}), Prog() + "/logo.gif");
+  EXPECT_EQ(Probe({"store", Prog() + "/logo.gif"}), "logo.gif");
+  EXPECT_EQ(Probe({"store", Prog() + "/both.gif"}), Prog() + "/both.gif");
 }
 
 }  // namespace
