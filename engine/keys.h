@@ -12,7 +12,7 @@ enum class Button : std::uint8_t {
   Operator,     // index 0..4: "÷", "+", "X", "-", "="
   Decim,
   Back,
-  Più_meno,
+  Piu_meno,
   CancelEntry,
   Cancel,
   Percent,
@@ -20,7 +20,7 @@ enum class Button : std::uint8_t {
   ElevQuadrato,
   Inverso,
   Memoria,
-  MemoriaPiù,
+  MemoriaPiu,
   RichMemoria,
   CancMemoria,
   ConvEuro,

@@ -13,12 +13,8 @@
 #include <array>
 #include <optional>
 
-// moc cannot read the engine's identifiers with accented letters; it needs
-// none of these headers to see this class.
-#ifndef Q_MOC_RUN
 #include "engine/engine.h"
 #include "ui/keytable.h"
-#endif
 #include "ui/keyflash.h"
 #include "ui/picturebutton.h"
 #include "ui/qthost.h"

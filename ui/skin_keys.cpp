@@ -36,7 +36,7 @@ Family FamilyOf(const KeyDef& k) {
     case Button::Back:
       return Family::Clear;
     case Button::Memoria:
-    case Button::MemoriaPiù:
+    case Button::MemoriaPiu:
     case Button::CancMemoria:
     case Button::RichMemoria:
       return Family::Memory;

@@ -69,7 +69,7 @@ void Calculator::SetReportShown(bool shown) {
 void Calculator::CambiaDecimali(bool fewer) {
   engine_.CambiaDecimali(fewer);
   // Written at every press, also when the number is at its limit.
-  ScriviIni(kSection, kDecimali, std::to_string(engine_.DecimalPlaces));
+  ScriviIni(kSection, kDecimali, std::to_string(engine_.Snapshot().DecimalPlaces));
   RefreshFromEngine();
   GiveFocusToFocus();
 }

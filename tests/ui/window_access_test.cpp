@@ -74,7 +74,7 @@ void AccessTest::toolsAreButtons() {
   }
   // A disabled button says so.
   ClickTool(*rig.calc, 5);
-  QCOMPARE(rig.calc->engine().DecimalPlaces, 0);
+  QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, 0);
   QAccessibleInterface* fewer = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(5));
   QVERIFY(fewer->state().disabled);
 }

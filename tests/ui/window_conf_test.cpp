@@ -73,7 +73,7 @@ void ConfTest::noSettingsFile() {
   QCOMPARE(c.height(), 275);
   QVERIFY(c.ReportVisibile());
   QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Nascondi report"));
-  QCOMPARE(c.engine().DecimalPlaces, 2);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 2);
   QVERIFY(c.Banner(2) == Calculator::BannerShows::Logo);
   QVERIFY(c.Banner(1) == Calculator::BannerShows::Hidden);
   QVERIFY(!c.bannerButton(1).isVisible());
@@ -179,7 +179,7 @@ void ConfTest::decimali() {
   Rig rig;
   rig.folder.WriteSettings({"Decimali=" + value});
   rig.Start();
-  QCOMPARE(rig.calc->engine().DecimalPlaces, places);
+  QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, places);
   QVERIFY(rig.calc->toolButton(4).isEnabled());
   QVERIFY(rig.calc->toolButton(5).isEnabled());
   TypeKeys(*rig.calc, "1+");
@@ -335,7 +335,7 @@ void ConfTest::clearAllAppliesChangedSettings() {
   Calculator& c = *rig.calc;
   rig.folder.WriteSettings({"Decimali=0", "PrimoPiano=0", "Nome=Secondo", "Posizione=1500,3000"});
   QTest::keyClick(&c.focusButton(), Qt::Key_Delete);
-  QCOMPARE(c.engine().DecimalPlaces, 0);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 0);
   QVERIFY(!c.OnTop());
   QVERIFY(c.isVisible());
   QCOMPARE(c.NameText(), QStringLiteral("Secondo"));

@@ -5,9 +5,7 @@
 #include <QClipboard>
 #include <QScrollBar>
 
-#ifndef Q_MOC_RUN
 #include "engine/engine.h"
-#endif
 
 namespace numerina::ui::test {
 
@@ -140,7 +138,7 @@ void KeysTest::keyDownKeys() {
   QTest::keyClick(&c.focusButton(), Qt::Key_Delete);  // clear all
   QCOMPARE(rig.Display(), QStringLiteral("0,"));
   QVERIFY(rig.TapeShown().endsWith(QLatin1String("\r\n\r\n")));
-  QCOMPARE(c.engine().EntryTag, std::string("NONE"));
+  QCOMPARE(c.engine().Snapshot().EntryTag, EntryState::None);
 }
 
 void KeysTest::enterRunsEqualsOnce_data() {

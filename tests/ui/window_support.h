@@ -23,9 +23,7 @@
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
 #include "ui/tapeview.h"
-#ifndef Q_MOC_RUN  // moc cannot read the engine's accented identifiers
 #include "ui/keytable.h"
-#endif
 
 namespace numerina::ui::test {
 

@@ -37,8 +37,8 @@ void ToolbarTest::fewerDecimalsTwiceThenMore() {
   ClickTool(c, 5);
   QCOMPARE(Setting(kDecimali), QStringLiteral("1"));
   ClickTool(c, 5);
-  QCOMPARE(c.engine().DecimalPlaces, 0);
-  QCOMPARE(std::string(c.engine().CurrentPattern), std::string("#,##0"));
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 0);
+  QCOMPARE(std::string(c.engine().Snapshot().CurrentPattern), std::string("#,##0"));
   QVERIFY(!c.toolButton(5).isEnabled());
   QVERIFY(c.toolButton(4).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("0"));
@@ -47,7 +47,7 @@ void ToolbarTest::fewerDecimalsTwiceThenMore() {
   ClickTool(c, 5);
   QCOMPARE(Setting(kDecimali), QStringLiteral("9"));
   ClickTool(c, 4);
-  QCOMPARE(c.engine().DecimalPlaces, 1);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 1);
   QVERIFY(c.toolButton(4).isEnabled());
   QVERIFY(c.toolButton(5).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("1"));
@@ -58,11 +58,11 @@ void ToolbarTest::moreDecimalsAtFour() {
   rig.folder.WriteSettings({"Decimali=4"});
   rig.Start();
   Calculator& c = *rig.calc;
-  QCOMPARE(c.engine().DecimalPlaces, 4);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 4);
   QVERIFY(c.toolButton(4).isEnabled());  // enabled at start whatever the number
   QVERIFY(!rig.folder.SettingsFile().isEmpty());
   ClickTool(c, 4);
-  QCOMPARE(c.engine().DecimalPlaces, 4);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 4);
   QVERIFY(!c.toolButton(4).isEnabled());
   QVERIFY(c.toolButton(5).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("4"));
@@ -144,7 +144,7 @@ void ToolbarTest::copyAndPaste() {
   QCOMPARE(QString::fromStdString(rig.calc->engine().EntryText()), entry);
   QCOMPARE(rig.Display(), display);
   if (entry != QLatin1String("0,")) {
-    QCOMPARE(rig.calc->engine().EntryTag, std::string("NUMS"));
+    QCOMPARE(rig.calc->engine().Snapshot().EntryTag, EntryState::Digits);
     ClickTool(*rig.calc, 1);
     QCOMPARE(QGuiApplication::clipboard()->text(), display);
   }

@@ -21,7 +21,7 @@ void RunActions(Engine& engine, ScriptHost& host, const std::vector<Action>& act
         // A disabled toolbar button takes no clicks.
         if (fewer ? !engine.FewerDecimalsEnabled() : !engine.MoreDecimalsEnabled()) break;
         engine.CambiaDecimali(fewer);
-        host.StoreDecimals(engine.DecimalPlaces);
+        host.StoreDecimals(engine.Snapshot().DecimalPlaces);
         break;
       }
       case Action::Kind::Copy:
@@ -38,7 +38,7 @@ void WriteSummary(const Engine& engine, std::ostream& out) {
   out << "display: " << engine.Display() << '\n'
       << "entry: " << engine.EntryText() << '\n'
       << "memory: " << engine.MemIndicator() << '\n'
-      << "decimals: " << engine.DecimalPlaces << '\n';
+      << "decimals: " << engine.Snapshot().DecimalPlaces << '\n';
 }
 
 }  // namespace numerina::tape
