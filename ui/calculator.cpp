@@ -16,6 +16,7 @@
 
 #include "config/ini.h"
 #include "config/settings.h"
+#include "engine/product.h"
 
 namespace numerina::ui {
 namespace {
@@ -28,7 +29,7 @@ constexpr QRect kMemRect(16, 41, 17, 17);
 Calculator::Calculator(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), engine_(host_) {
   setObjectName(QStringLiteral("Calculator"));
-  setWindowTitle(QStringLiteral("Numerina Desktop"));
+  setWindowTitle(QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(kWidthWithReport, kHeight);
   toolEnabled_.fill(true);

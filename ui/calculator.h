@@ -114,6 +114,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   // Toolbar (toolbar.cpp).
   void ToggleReport();
   void SetReportShown(bool shown);
+  void SetReportTooltip(bool shown);
   void CambiaDecimali(bool fewer);
   void Copy();
   void Paste();

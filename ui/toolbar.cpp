@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "commands/commands.h"
 #include "config/ini.h"
-#include "config/settings.h"
 #include "ui/calculator.h"
 #include "ui/picturebutton.h"
 
@@ -47,16 +47,16 @@ void Calculator::Paste() {
 }
 
 void Calculator::ToggleReport() {
-  if (!reportVisibile_) {
-    tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
-    SetReportShown(true);
-    ScriviIni(kSection, kReport, "1");
-  } else {
-    tools_[3]->setToolTip(QStringLiteral("Mostra report"));
-    SetReportShown(false);
-    ScriviIni(kSection, kReport, "0");
-  }
+  SettingsFileWriter settings;
+  const bool shown = ToggleReportCommand(reportVisibile_, settings);
+  SetReportTooltip(shown);
+  SetReportShown(shown);
   GiveFocusToFocus();
+}
+
+void Calculator::SetReportTooltip(bool shown) {
+  const std::string_view tip = ReportTooltip(shown);
+  tools_[3]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
 }
 
 void Calculator::SetReportShown(bool shown) {
@@ -67,9 +67,8 @@ void Calculator::SetReportShown(bool shown) {
 }
 
 void Calculator::CambiaDecimali(bool fewer) {
-  engine_.CambiaDecimali(fewer);
-  // Written at every press, also when the number is at its limit.
-  ScriviIni(kSection, kDecimali, std::to_string(engine_.Snapshot().DecimalPlaces));
+  SettingsFileWriter settings;
+  CambiaDecimaliCommand(engine_, fewer, settings);
   RefreshFromEngine();
   GiveFocusToFocus();
 }

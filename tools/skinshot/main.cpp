@@ -20,6 +20,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/product.h"
 #include "ui/skin.h"
 
 using namespace numerina::ui;
@@ -85,9 +86,10 @@ void PaintDemo(QPainter& p) {
   name.setPointSizeF(8.25);
   p.setFont(name);
   p.setPen(QColor(64, 64, 64));
-  p.drawText(QPoint(222, 6 + 11), QStringLiteral("Numerina Desktop"));
+  const QString product = QString::fromUtf8(numerina::kProductName.data(), static_cast<qsizetype>(numerina::kProductName.size()));
+  p.drawText(QPoint(222, 6 + 11), product);
   p.setPen(Qt::white);
-  p.drawText(QPoint(223, 7 + 11), QStringLiteral("Numerina Desktop"));
+  p.drawText(QPoint(223, 7 + 11), product);
 }
 
 QImage Window(qreal dpr, bool pressed, bool demo) {
