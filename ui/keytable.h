@@ -1,5 +1,6 @@
 #pragma once
 // The keys of the keypad and the buttons of the toolbar, as one table each.
+// How the keyboard presses the keys is engine/keys.h's kKeyboard.
 // The tables drive drawing, mouse hits, keyboard flashes, accessibility and
 // tests. Positions are window pixels of the 400 x 275 skin.
 
@@ -18,45 +19,44 @@ struct KeyDef {
   int cellX, cellY;             // the same square in the 181 x 181 keypad sheets
   std::string_view label;       // what the key face shows
   std::string_view accessible;  // Italian name for assistive technology
-  char32_t keyChar;             // the character that types it, 0 for none
 };
 
 inline constexpr int kKeySize = 26;
 inline constexpr int kKeypadX = 12, kKeypadY = 72, kKeypadSheet = 181;
 
 inline constexpr std::array<KeyDef, 32> kKeys = {{
-    {"ConvLire", {Button::ConvLire}, 136, 72, 124, 0, "£", "da euro a lire", 0},
-    {"ConvEuro", {Button::ConvEuro}, 167, 72, 155, 0, "€", "da lire a euro", 0},
-    {"Cancel", {Button::Cancel}, 12, 103, 0, 31, "C", "cancella tutto", U'C'},
-    {"Memoria", {Button::Memoria}, 43, 103, 31, 31, "M", "memorizza", 0},
-    {"MemoriaPiù", {Button::MemoriaPiu}, 74, 103, 62, 31, "M+", "aggiungi alla memoria", 0},
-    {"CancMemoria", {Button::CancMemoria}, 105, 103, 93, 31, "CM", "cancella memoria", 0},
-    {"RichMemoria", {Button::RichMemoria}, 136, 103, 124, 31, "RM", "richiama memoria", 0},
-    {"Sqrt", {Button::Sqrt}, 167, 103, 155, 31, "√", "radice quadrata", U'^'},
-    {"Back", {Button::Back}, 12, 134, 0, 62, "CE", "cancella ultima cifra", 0},
-    {"Number", {Button::Number, 7}, 43, 134, 31, 62, "7", "sette", U'7'},
-    {"Number", {Button::Number, 8}, 74, 134, 62, 62, "8", "otto", U'8'},
-    {"Number", {Button::Number, 9}, 105, 134, 93, 62, "9", "nove", U'9'},
-    {"Operator", {Button::Operator, 0}, 136, 134, 124, 62, "÷", "diviso", U'/'},
-    {"ElevQuadrato", {Button::ElevQuadrato}, 167, 134, 155, 62, "x²", "al quadrato", 0},
-    {"CancelEntry", {Button::CancelEntry}, 12, 165, 0, 93, "CR", "cancella numero", 0},
-    {"Number", {Button::Number, 4}, 43, 165, 31, 93, "4", "quattro", U'4'},
-    {"Number", {Button::Number, 5}, 74, 165, 62, 93, "5", "cinque", U'5'},
-    {"Number", {Button::Number, 6}, 105, 165, 93, 93, "6", "sei", U'6'},
-    {"Operator", {Button::Operator, 2}, 136, 165, 124, 93, "×", "per", U'*'},
-    {"Inverso", {Button::Inverso}, 167, 165, 155, 93, "1/x", "reciproco", U'!'},
-    {"Più_meno", {Button::Piu_meno}, 12, 196, 0, 124, "+/−", "cambia segno", 0},
-    {"Number", {Button::Number, 1}, 43, 196, 31, 124, "1", "uno", U'1'},
-    {"Number", {Button::Number, 2}, 74, 196, 62, 124, "2", "due", U'2'},
-    {"Number", {Button::Number, 3}, 105, 196, 93, 124, "3", "tre", U'3'},
-    {"Operator", {Button::Operator, 3}, 136, 196, 124, 124, "−", "meno", U'-'},
-    {"Percent", {Button::Percent}, 167, 196, 155, 124, "%", "percentuale", U'%'},
-    {"Decim", {Button::Decim}, 12, 227, 0, 155, ",", "virgola", U'.'},
-    {"Number", {Button::Number, 0}, 43, 227, 31, 155, "0", "zero", U'0'},
-    {"Number", {Button::Number, 10}, 74, 227, 62, 155, "00", "doppio zero", 0},
-    {"Number", {Button::Number, 11}, 105, 227, 93, 155, "000", "triplo zero", 0},
-    {"Operator", {Button::Operator, 1}, 136, 227, 124, 155, "+", "più", U'+'},
-    {"Operator", {Button::Operator, 4}, 167, 227, 155, 155, "=", "uguale", U'='},
+    {"ConvLire", {Button::ConvLire}, 136, 72, 124, 0, "£", "da euro a lire"},
+    {"ConvEuro", {Button::ConvEuro}, 167, 72, 155, 0, "€", "da lire a euro"},
+    {"Cancel", {Button::Cancel}, 12, 103, 0, 31, "C", "cancella tutto"},
+    {"Memoria", {Button::Memoria}, 43, 103, 31, 31, "M", "memorizza"},
+    {"MemoriaPiù", {Button::MemoriaPiu}, 74, 103, 62, 31, "M+", "aggiungi alla memoria"},
+    {"CancMemoria", {Button::CancMemoria}, 105, 103, 93, 31, "CM", "cancella memoria"},
+    {"RichMemoria", {Button::RichMemoria}, 136, 103, 124, 31, "RM", "richiama memoria"},
+    {"Sqrt", {Button::Sqrt}, 167, 103, 155, 31, "√", "radice quadrata"},
+    {"Back", {Button::Back}, 12, 134, 0, 62, "CE", "cancella ultima cifra"},
+    {"Number", {Button::Number, 7}, 43, 134, 31, 62, "7", "sette"},
+    {"Number", {Button::Number, 8}, 74, 134, 62, 62, "8", "otto"},
+    {"Number", {Button::Number, 9}, 105, 134, 93, 62, "9", "nove"},
+    {"Operator", {Button::Operator, 0}, 136, 134, 124, 62, "÷", "diviso"},
+    {"ElevQuadrato", {Button::ElevQuadrato}, 167, 134, 155, 62, "x²", "al quadrato"},
+    {"CancelEntry", {Button::CancelEntry}, 12, 165, 0, 93, "CR", "cancella numero"},
+    {"Number", {Button::Number, 4}, 43, 165, 31, 93, "4", "quattro"},
+    {"Number", {Button::Number, 5}, 74, 165, 62, 93, "5", "cinque"},
+    {"Number", {Button::Number, 6}, 105, 165, 93, 93, "6", "sei"},
+    {"Operator", {Button::Operator, 2}, 136, 165, 124, 93, "×", "per"},
+    {"Inverso", {Button::Inverso}, 167, 165, 155, 93, "1/x", "reciproco"},
+    {"Più_meno", {Button::Piu_meno}, 12, 196, 0, 124, "+/−", "cambia segno"},
+    {"Number", {Button::Number, 1}, 43, 196, 31, 124, "1", "uno"},
+    {"Number", {Button::Number, 2}, 74, 196, 62, 124, "2", "due"},
+    {"Number", {Button::Number, 3}, 105, 196, 93, 124, "3", "tre"},
+    {"Operator", {Button::Operator, 3}, 136, 196, 124, 124, "−", "meno"},
+    {"Percent", {Button::Percent}, 167, 196, 155, 124, "%", "percentuale"},
+    {"Decim", {Button::Decim}, 12, 227, 0, 155, ",", "virgola"},
+    {"Number", {Button::Number, 0}, 43, 227, 31, 155, "0", "zero"},
+    {"Number", {Button::Number, 10}, 74, 227, 62, 155, "00", "doppio zero"},
+    {"Number", {Button::Number, 11}, 105, 227, 93, 155, "000", "triplo zero"},
+    {"Operator", {Button::Operator, 1}, 136, 227, 124, 155, "+", "più"},
+    {"Operator", {Button::Operator, 4}, 167, 227, 155, 155, "=", "uguale"},
 }};
 
 // The key of the table that an engine key is, if any.
