@@ -50,11 +50,12 @@ Calculator::Calculator(QWidget* parent)
     keys_[row]->setObjectName(QString::fromUtf8(k.name.data(), k.name.size()));
   }
   for (const ToolDef& t : kTools) {
-    tools_[t.index] = new PictureButton(
-        this, *this, PictureButton::Kind::Tool, t.index, QRect(t.x, t.y, kToolSize, kToolSize),
+    const int index = ToolIndex(t.tool);
+    tools_[index] = new PictureButton(
+        this, *this, PictureButton::Kind::Tool, index, QRect(t.x, t.y, kToolSize, kToolSize),
         QString::fromUtf8(t.accessible.data(), t.accessible.size()),
         QString::fromUtf8(t.tooltip.data(), t.tooltip.size()));
-    tools_[t.index]->setObjectName(QStringLiteral("cmdBarra%1").arg(t.index));
+    tools_[index]->setObjectName(QStringLiteral("cmdBarra%1").arg(index));
   }
   banners_[0] = new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
                                QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
@@ -101,8 +102,8 @@ void Calculator::BuildTextWidgets() {
   display_ = new DisplayLabel(this);
   display_->setText(displayText_);
   display_->onPressed = [this](Qt::MouseButton button) {
-    if (button == Qt::LeftButton) cmdBarra_Click(1);
-    else if (button == Qt::RightButton) cmdBarra_Click(2);
+    if (button == Qt::LeftButton) cmdBarra_Click(Tool::Copy);
+    else if (button == Qt::RightButton) cmdBarra_Click(Tool::Paste);
     GiveFocusToFocus();
   };
   setWindowIcon(Skin::AppIcon());
@@ -129,9 +130,9 @@ bool Calculator::OnTop() const { return windowFlags().testFlag(Qt::WindowStaysOn
 
 bool Calculator::KeyLooksPressed(int row) const { return flash_.LooksPressed(row); }
 
-bool Calculator::ToolLooksPressed(int index) const {
-  if (index == 3) return reportToolPressed_;
-  return flash_.LooksPressed(ToolLook(index));
+bool Calculator::ToolLooksPressed(Tool tool) const {
+  if (tool == Tool::Report) return reportToolPressed_;
+  return flash_.LooksPressed(ToolLook(tool));
 }
 
 void Calculator::GiveFocusToFocus() {
@@ -152,20 +153,21 @@ void Calculator::RefreshFromEngine() {
   }
   keys_[static_cast<std::size_t>(FindKey({Button::RichMemoria}) - kKeys.data())]->setEnabled(
       engine_.RecallEnabled());
-  SetToolEnabled(4, engine_.MoreDecimalsEnabled());
-  SetToolEnabled(5, engine_.FewerDecimalsEnabled());
+  SetToolEnabled(Tool::More, engine_.MoreDecimalsEnabled());
+  SetToolEnabled(Tool::Fewer, engine_.FewerDecimalsEnabled());
 }
 
-void Calculator::SetToolEnabled(int index, bool enabled) {
+void Calculator::SetToolEnabled(Tool tool, bool enabled) {
+  const int index = ToolIndex(tool);
   if (toolEnabled_[index] == enabled) return;
   toolEnabled_[index] = enabled;
   tools_[index]->setEnabled(enabled);
-  UpdateTool(index);
+  UpdateTool(tool);
 }
 
 void Calculator::LookChanged(int look) {
   if (look >= 100) {
-    UpdateTool(look - 100);
+    UpdateTool(static_cast<Tool>(look - 100));
   } else if (look >= 0 && look < static_cast<int>(kKeys.size())) {
     const KeyDef& k = kKeys[look];
     update(QRect(k.x, k.y, kKeySize, kKeySize));
@@ -182,17 +184,19 @@ void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
       keyTickets_[i] = flash_.PressHeld(i, left ? KeyFlash::Action([this, i] { KeyAction(i); })
                                                 : KeyFlash::Action());
       break;
-    case PictureButton::Kind::Tool:
-      if (i == 3) {
+    case PictureButton::Kind::Tool: {
+      const Tool tool = static_cast<Tool>(i);
+      if (tool == Tool::Report) {
         // The report button shows what its click is about to do: pressed
         // while the report is shown (it will hide it), released otherwise.
         reportToolPressed_ = reportVisibile_;
-        UpdateTool(3);
+        UpdateTool(Tool::Report);
       }
       toolTickets_[i] = flash_.PressHeld(
-          i == 3 ? KeyFlash::kNoLook : ToolLook(i),
-          left ? KeyFlash::Action([this, i] { ToolAction(i); }) : KeyFlash::Action());
+          tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+          left ? KeyFlash::Action([this, tool] { ToolAction(tool); }) : KeyFlash::Action());
       break;
+    }
     case PictureButton::Kind::Banner:
       bannerDown_[i == 1 ? 0 : 1] = true;
       update(BannerFrame(i));
@@ -224,13 +228,16 @@ void Calculator::ButtonActivated(PictureButton& button) {
     case PictureButton::Kind::Key:
       PressKey(kKeys[i]);
       break;
-    case PictureButton::Kind::Tool:
-      if (i == 3) {
+    case PictureButton::Kind::Tool: {
+      const Tool tool = static_cast<Tool>(i);
+      if (tool == Tool::Report) {
         reportToolPressed_ = reportVisibile_;
-        UpdateTool(3);
+        UpdateTool(Tool::Report);
       }
-      flash_.Press(i == 3 ? KeyFlash::kNoLook : ToolLook(i), [this, i] { ToolAction(i); });
+      flash_.Press(tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+                   [this, tool] { ToolAction(tool); });
       break;
+    }
     case PictureButton::Kind::Banner:
       break;
   }
@@ -241,8 +248,8 @@ void Calculator::KeyAction(int row) {
   RefreshFromEngine();
 }
 
-void Calculator::ToolAction(int index) {
-  cmdBarra_Click(index);
+void Calculator::ToolAction(Tool tool) {
+  cmdBarra_Click(tool);
   RefreshFromEngine();
 }
 
@@ -330,8 +337,9 @@ void Calculator::paintEvent(QPaintEvent*) {
   for (std::size_t row = 0; row < kKeys.size(); ++row)
     if (KeyLooksPressed(static_cast<int>(row))) Skin::PaintKey(p, kKeys[row], true);
   for (const ToolDef& t : kTools) {
-    const bool pressed = ToolLooksPressed(t.index);
-    if (pressed || !toolEnabled_[t.index]) Skin::PaintTool(p, t, pressed, toolEnabled_[t.index]);
+    const bool pressed = ToolLooksPressed(t.tool);
+    const bool enabled = toolEnabled_[ToolIndex(t.tool)];
+    if (pressed || !enabled) Skin::PaintTool(p, t, pressed, enabled);
   }
   PaintBanner(p, 2);
   PaintBanner(p, 1);

@@ -47,7 +47,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   // A key of the table pressed from the keyboard: flash and action.
   void PressKey(const KeyDef& key);
   // Toolbar command (also called by CaricaConf and the display).
-  void cmdBarra_Click(int index);
+  void cmdBarra_Click(Tool tool);
   // Esc on Focus, and Esc on the window.
   void EscOnFocus();
   void EscOnWindow();
@@ -71,12 +71,12 @@ class Calculator : public QWidget, private PictureButton::Handler {
   FocusButton& focusButton() { return *focus_; }
   DisplayLabel& display();
   PictureButton& keyButton(int row) { return *keys_[row]; }
-  PictureButton& toolButton(int index) { return *tools_[index]; }
+  PictureButton& toolButton(Tool tool) { return *tools_[ToolIndex(tool)]; }
   PictureButton& bannerButton(int which) { return *banners_[which == 1 ? 0 : 1]; }
   bool ReportVisibile() const { return reportVisibile_; }
   bool OnTop() const;
   bool KeyLooksPressed(int row) const;
-  bool ToolLooksPressed(int index) const;
+  bool ToolLooksPressed(Tool tool) const;
   bool BannerLooksPressed(int which) const { return bannerDown_[which == 1 ? 0 : 1]; }
   // What a banner shows: nothing (hidden), the logo, or a picture.
   enum class BannerShows { Hidden, Empty, Logo, Picture };
@@ -107,8 +107,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void FocusKeyDown(QKeyEvent* event);
   void GestisciTasto(char32_t c);
   void KeyAction(int row);
-  void ToolAction(int index);
-  int ToolLook(int index) const { return 100 + index; }
+  void ToolAction(Tool tool);
+  int ToolLook(Tool tool) const { return 100 + ToolIndex(tool); }
   void LookChanged(int look);
 
   // Toolbar (toolbar.cpp).
@@ -120,7 +120,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void Paste();
   void OpenHelp();
   void Minimise();
-  void SetToolEnabled(int index, bool enabled);
+  void SetToolEnabled(Tool tool, bool enabled);
 
   // Settings (calculator_conf.cpp).
   void ApplyDefaults();
@@ -141,7 +141,10 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect BannerPicture(int which) const;
   QRect NameRect() const;
   QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), 340 - namePos_.x(), 15); }
-  void UpdateTool(int index) { update(QRect(kTools[index].x, kTools[index].y, kToolSize, kToolSize)); }
+  void UpdateTool(Tool tool) {
+    const ToolDef& t = kTools[ToolIndex(tool)];
+    update(QRect(t.x, t.y, kToolSize, kToolSize));
+  }
 
   QtHost host_;
   Engine engine_;

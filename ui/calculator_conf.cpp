@@ -58,12 +58,12 @@ void Calculator::CaricaConf() {
     SetReportShown(false);
     SetReportTooltip(false);
     reportToolPressed_ = true;
-    UpdateTool(3);
+    UpdateTool(Tool::Report);
   } else if (!reportVisibile_) {
     // Only after a change of the file behind our back: show it again.
     SetReportShown(true);
     reportToolPressed_ = false;
-    UpdateTool(3);
+    UpdateTool(Tool::Report);
   }
 
   SetDecimals(DecimaliFromSetting(LeggiIni(kSection, kDecimali)));
@@ -84,7 +84,7 @@ void Calculator::ApplyDefaults() {
   PlaceAt(std::nullopt);
   SetReportShown(true);
   reportToolPressed_ = false;
-  UpdateTool(3);
+  UpdateTool(Tool::Report);
   SetReportTooltip(true);
   SetDecimals(2);
   SetBanner(2, BannerShows::Logo);

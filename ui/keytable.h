@@ -66,31 +66,32 @@ constexpr const KeyDef* FindKey(KeyRef key) {
   return nullptr;
 }
 
-enum class ToolIcon { Close, Copy, Paste, Report, More, Fewer, Help, Info, Print, Minimise };
+// The toolbar's buttons, by their cmdBarra index 0..9.
+enum class Tool { Close, Copy, Paste, Report, More, Fewer, Help, Info, Print, Minimise };
+constexpr int ToolIndex(Tool t) { return static_cast<int>(t); }
 
 struct ToolDef {
-  int index;                    // cmdBarra index 0..9
+  Tool tool;                    // which button, also its icon
   int x, y;                     // top-left of the 13 x 13 button
   int cell;                     // left edge of its cell in the 139 x 13 strips
   std::string_view tooltip;     // design tooltip
   std::string_view accessible;  // Italian name for assistive technology
-  ToolIcon icon;
 };
 
 inline constexpr int kToolSize = 13;
 inline constexpr int kToolStripWidth = 139;
 
 inline constexpr std::array<ToolDef, 10> kTools = {{
-    {0, 180, 7, 84, "Chiudi numerina", "chiudi", ToolIcon::Close},
-    {1, 96, 7, 0, "Copia", "copia", ToolIcon::Copy},
-    {2, 110, 7, 14, "Incolla", "incolla", ToolIcon::Paste},
-    {3, 124, 7, 28, "Report", "mostra o nascondi report", ToolIcon::Report},
-    {4, 359, 7, 112, "Aumenta decimali", "aumenta decimali", ToolIcon::More},
-    {5, 373, 7, 126, "Diminuisci decimali", "diminuisci decimali", ToolIcon::Fewer},
-    {6, 152, 7, 56, "Guida in linea", "guida in linea", ToolIcon::Help},
-    {7, 138, 7, 42, "Informazioni", "informazioni", ToolIcon::Info},
-    {8, 345, 7, 98, "Stampa report", "stampa report", ToolIcon::Print},
-    {9, 166, 7, 70, "Riduci a icona", "riduci a icona", ToolIcon::Minimise},
+    {Tool::Close, 180, 7, 84, "Chiudi numerina", "chiudi"},
+    {Tool::Copy, 96, 7, 0, "Copia", "copia"},
+    {Tool::Paste, 110, 7, 14, "Incolla", "incolla"},
+    {Tool::Report, 124, 7, 28, "Report", "mostra o nascondi report"},
+    {Tool::More, 359, 7, 112, "Aumenta decimali", "aumenta decimali"},
+    {Tool::Fewer, 373, 7, 126, "Diminuisci decimali", "diminuisci decimali"},
+    {Tool::Help, 152, 7, 56, "Guida in linea", "guida in linea"},
+    {Tool::Info, 138, 7, 42, "Informazioni", "informazioni"},
+    {Tool::Print, 345, 7, 98, "Stampa report", "stampa report"},
+    {Tool::Minimise, 166, 7, 70, "Riduci a icona", "riduci a icona"},
 }};
 
 }  // namespace numerina::ui

@@ -1,4 +1,4 @@
-// Calculator: the toolbar's commands (cmdBarra 0..9).
+// Calculator: the toolbar's commands (cmdBarra).
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -11,21 +11,20 @@
 
 namespace numerina::ui {
 
-void Calculator::cmdBarra_Click(int index) {
-  switch (index) {
-    case 0: host_.Quit(); break;
-    case 1: Copy(); break;
-    case 2: Paste(); break;
-    case 3: ToggleReport(); break;
-    case 4: CambiaDecimali(false); break;
-    case 5: CambiaDecimali(true); break;
-    case 6: OpenHelp(); break;
-    case 7:  // the about box comes with its own window
-    case 8:  // printing comes with the print dialog
+void Calculator::cmdBarra_Click(Tool tool) {
+  switch (tool) {
+    case Tool::Close: host_.Quit(); break;
+    case Tool::Copy: Copy(); break;
+    case Tool::Paste: Paste(); break;
+    case Tool::Report: ToggleReport(); break;
+    case Tool::More: CambiaDecimali(false); break;
+    case Tool::Fewer: CambiaDecimali(true); break;
+    case Tool::Help: OpenHelp(); break;
+    case Tool::Info:
+    case Tool::Print:
       GiveFocusToFocus();
       break;
-    case 9: Minimise(); break;
-    default: break;
+    case Tool::Minimise: Minimise(); break;
   }
 }
 
@@ -56,7 +55,7 @@ void Calculator::ToggleReport() {
 
 void Calculator::SetReportTooltip(bool shown) {
   const std::string_view tip = ReportTooltip(shown);
-  tools_[3]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+  tools_[ToolIndex(Tool::Report)]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
 }
 
 void Calculator::SetReportShown(bool shown) {

@@ -267,7 +267,7 @@ void KeysTest::squareOverflowMessage() {
   rig.boxes.Expect({QStringLiteral("Numero troppo grande"), QStringLiteral("Numerina"),
                     QMessageBox::Warning, {}});
   QGuiApplication::clipboard()->setText(QStringLiteral("1E+200"));
-  ClickTool(*rig.calc, 2);
+  ClickTool(*rig.calc, Tool::Paste);
   ClickKeys(*rig.calc, "x²");
   QTRY_VERIFY(rig.boxes.AllSeen());
   QCOMPARE(rig.Display(), QStringLiteral("0,"));

@@ -200,7 +200,7 @@ inline void TypeKeys(Calculator& calc, const QString& text) {
   QTest::keyClicks(&calc.focusButton(), text);
 }
 
-inline void ClickTool(Calculator& calc, int index, Qt::MouseButton button = Qt::LeftButton) {
+inline void ClickTool(Calculator& calc, Tool index, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(&calc.toolButton(index), button);
 }
 

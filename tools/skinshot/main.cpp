@@ -97,7 +97,7 @@ QImage Window(qreal dpr, bool pressed, bool demo) {
   QPainter p(&pm);
   if (pressed) {
     for (const KeyDef& k : kKeys) Skin::PaintKey(p, k, true);
-    for (const ToolDef& t : kTools) Skin::PaintTool(p, t, t.index < 4 || t.index > 5, t.index < 4 || t.index > 5);
+    for (const ToolDef& t : kTools) Skin::PaintTool(p, t, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5);
   }
   if (demo) PaintDemo(p);
   p.end();
