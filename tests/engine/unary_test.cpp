@@ -177,6 +177,21 @@ INSTANTIATE_TEST_SUITE_P(
                       CurrencyCase{"10000[EUR][LIRE]", "9991,15", "9.991,15"},
                       CurrencyCase{"[PASTE:1E+308][LIRE]", "1E+308", nullptr}));
 
+// The rate is 1936.27 in single precision, 1936.27001953125. Its extra
+// 0.0000195 lire per euro shows from a thousand euro on: 1000 x the rate is
+// 1936270.0195..., "1936270,02"; with the rate as a double it would be
+// exactly 1936270, "1936270,00". To euro, a hundred million times the single
+// rate gives back exactly 100000000; over a double rate it would be
+// 100000001.0087, "100000001,01".
+TEST(Currency, RateIsSinglePrecision) {
+  Calculator lire;
+  lire.Type("1000[LIRE]");
+  EXPECT_EQ(lire.Entry(), "1936270,02");
+  Calculator euro;
+  euro.Type("[PASTE:193627001953,125][EUR]");
+  EXPECT_EQ(euro.Entry(), "100000000,00");
+}
+
 TEST(Currency, LeavesCalculationAlone) {
   Calculator c;
   c.Type("2+10000[EUR]");
