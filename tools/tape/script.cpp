@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "engine/cp1252.h"
+#include "engine/utf8.h"
 
 namespace numerina::tape {
 namespace {
@@ -26,16 +26,6 @@ std::optional<Action> ActionOfName(std::string_view name) {
   for (const Named& n : kCommands)
     if (n.name == name) return Action{n.kind, {}, {}};
   return std::nullopt;
-}
-
-// Decodes the code point at text[i] (the text is known to be UTF-8).
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(text[i]);
-  const std::size_t len = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
-  char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-  for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-  i += len;
-  return cp;
 }
 
 }  // namespace
@@ -75,7 +65,9 @@ ParseResult ParseScript(std::string_view utf8) {
       }
       continue;
     }
-    if (const std::optional<KeyRef> key = GestisciTasto(NextCodePoint(utf8, i)))
+    char32_t cp = 0;
+    i += DecodeUtf8(utf8, i, cp);  // the whole script was checked above
+    if (const std::optional<KeyRef> key = GestisciTasto(cp))
       result.actions.push_back(Action{Kind::Key, *key, {}});
   }
   return result;
