@@ -11,52 +11,24 @@
 #include <string>
 #include <vector>
 
+#include "ui/outline_table.h"
+
 namespace numerina::ui {
 namespace {
-
-// Lines first..last share the same one or two runs (x2 == 0: no second run).
-struct Band {
-  int first, last;
-  int x1a, x2a;
-  int x1b, x2b;
-};
 
 constexpr std::int32_t Pack(int x1, int y, int x2) { return x1 * 1000000 + y * 1000 + x2; }
 
 template <std::size_t N, std::size_t B>
-constexpr std::array<std::int32_t, N> Expand(const std::array<Band, B>& bands) {
+constexpr std::array<std::int32_t, N> Expand(const std::array<OutlineBand, B>& bands) {
   std::array<std::int32_t, N> out{};
   std::size_t n = 0;
-  for (const Band& b : bands)
+  for (const OutlineBand& b : bands)
     for (int y = b.first; y <= b.last; ++y) {
       out[n++] = Pack(b.x1a, y, b.x2a);
       if (b.x2b != 0) out[n++] = Pack(b.x1b, y, b.x2b);
     }
   return out;
 }
-
-// Two panels with rounded corners about five pixels across, notched apart
-// at the top and bottom by nine pixels that close within five lines.
-constexpr std::array<Band, 9> kCalculatorBands = {{
-    {0, 0, 5, 200, 209, 395},
-    {1, 1, 3, 202, 207, 397},
-    {2, 2, 2, 203, 206, 398},
-    {3, 4, 1, 204, 205, 399},
-    {5, 269, 0, 400, 0, 0},
-    {270, 271, 1, 204, 205, 399},
-    {272, 272, 2, 203, 206, 398},
-    {273, 273, 3, 202, 207, 397},
-    {274, 274, 5, 200, 209, 395},
-}};
-
-// The information panel never shows its leftmost column.
-constexpr std::array<Band, 5> kInfoBands = {{
-    {0, 0, 5, 297, 0, 0},
-    {1, 1, 2, 299, 0, 0},
-    {2, 228, 1, 300, 0, 0},
-    {229, 229, 2, 299, 0, 0},
-    {230, 230, 3, 298, 0, 0},
-}};
 
 constexpr auto kCalculatorTable = Expand<285>(kCalculatorBands);
 constexpr auto kInfoTable = Expand<231>(kInfoBands);

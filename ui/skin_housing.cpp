@@ -10,39 +10,30 @@
 
 #include <QLinearGradient>
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <cstdlib>
 #include <vector>
 
+#include "ui/outline_table.h"
 #include "ui/skin.h"
 #include "ui/skin_parts.h"
 
 namespace numerina::ui::skin {
 namespace {
 
-// The outline's first five lines, both panels: x1 and x2 (excluded) of the
-// left run, then of the right run. The last five lines mirror these; every
-// line between is whole (x 0 to 400).
-struct CornerLine {
-  int leftX1, leftX2, rightX1, rightX2;
-};
-constexpr std::array<CornerLine, 5> kCornerLines = {{
-    {5, 200, 209, 395},
-    {3, 202, 207, 397},
-    {2, 203, 206, 398},
-    {1, 204, 205, 399},
-    {1, 204, 205, 399},
-}};
-
-// The visible part of line y inside panel [a, b): [x1, x2).
+// The visible part of line y inside panel [a, b): [x1, x2), from the
+// window's outline.
 std::pair<int, int> PanelRun(int y, int a, int b) {
-  int edge = -1;
-  if (y < 5) edge = y;
-  if (y >= kSkinHeight - 5) edge = kSkinHeight - 1 - y;
-  if (edge < 0) return {a, b};
-  const CornerLine& l = kCornerLines[static_cast<std::size_t>(edge)];
-  return a == 0 ? std::pair{l.leftX1, l.leftX2} : std::pair{l.rightX1, l.rightX2};
+  for (const OutlineBand& band : kCalculatorBands) {
+    if (y < band.first || y > band.last) continue;
+    for (const auto& [x1, x2] : {std::pair{band.x1a, band.x2a}, std::pair{band.x1b, band.x2b}}) {
+      const int left = std::max(x1, a), right = std::min(x2, b);
+      if (left < right) return {left, right};
+    }
+  }
+  return {a, a};
 }
 
 enum Px : unsigned char { kOutside, kRim, kLight, kDark, kCorner, kInside };
