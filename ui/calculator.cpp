@@ -9,6 +9,7 @@
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
 #include "ui/keylog.h"
+#include "ui/layout.h"
 #include "ui/outline.h"
 #include "ui/skin.h"
 #include "ui/tapeview.h"
@@ -19,12 +20,8 @@
 #include "engine/product.h"
 
 namespace numerina::ui {
-namespace {
 
-// The memory indicator's label.
-constexpr QRect kMemRect(16, 41, 17, 17);
-
-}  // namespace
+using layout::kMemRect;
 
 Calculator::Calculator(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), engine_(host_) {
@@ -256,7 +253,11 @@ void Calculator::ToolAction(Tool tool) {
 // ---- Mouse on the window itself: moving ----
 
 QRect Calculator::BannerFrame(int which) const {
-  return which == 1 ? QRect(12, 72, 114, 28) : QRect(12, 7, 76, 18);
+  return which == 1 ? layout::kBanner1Frame : layout::kBanner2Frame;
+}
+
+QRect Calculator::NameArea() const {
+  return QRect(namePos_.x(), namePos_.y(), layout::kNameRight - namePos_.x(), layout::kNameStripHeight);
 }
 
 QRect Calculator::NameRect() const {
@@ -378,7 +379,7 @@ void Calculator::PaintTexts(QPainter& p) const {
   if (!name_.isEmpty() && namePos_.x() < width()) {
     // The name sits on the report panel, left of the three buttons there.
     p.save();
-    p.setClipRect(QRect(205, 0, 340 - 205, kHeight));
+    p.setClipRect(QRect(layout::kReportPanelLeft, 0, layout::kNameRight - layout::kReportPanelLeft, kHeight));
     p.setFont(nameFont_);
     const QRect r = NameRect();
     p.setPen(QColor(64, 64, 64));

@@ -16,6 +16,7 @@
 #include "engine/engine.h"
 #include "ui/keytable.h"
 #include "ui/keyflash.h"
+#include "ui/layout.h"
 #include "ui/picturebutton.h"
 #include "ui/qthost.h"
 
@@ -140,7 +141,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect BannerFrame(int which) const;
   QRect BannerPicture(int which) const;
   QRect NameRect() const;
-  QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), 340 - namePos_.x(), 15); }
+  QRect NameArea() const;
   void UpdateTool(Tool tool) {
     const ToolDef& t = kTools[ToolIndex(tool)];
     update(QRect(t.x, t.y, kToolSize, kToolSize));
@@ -170,7 +171,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   std::array<QPixmap, 2> bannerPictures_{};
   std::array<bool, 2> bannerDown_{};
   QString name_;
-  QPoint namePos_{218, 6};  // where the name labels stand until moved
+  QPoint namePos_ = layout::kNameTop;  // where the name labels stand until moved
   QString mem_;
   QString displayText_;
   QFont nameFont_;

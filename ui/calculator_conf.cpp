@@ -10,17 +10,12 @@
 #include "config/picture.h"
 #include "config/settings.h"
 #include "ui/calculator.h"
+#include "ui/layout.h"
 
 namespace numerina::ui {
 namespace {
 
-constexpr QPoint kNameTop(218, 6);
-constexpr QPoint kNameBottom(218, 250);
-constexpr QPoint kNameDefault(222, 6);  // where it sits when there is no settings file
-
-// Where a picture sits inside its frame, and the largest part that shows.
-constexpr QPoint kBanner1Offset(0, 0), kBanner2Offset(1, 1);
-constexpr QSize kLogoSize(75, 17);
+using namespace layout;
 
 QString FromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
