@@ -4,7 +4,8 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <dlfcn.h>
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
 
 #include <array>
 #include <cmath>
@@ -85,27 +86,6 @@ void RitagliaForm(QWidget& calculator) {
   calculator.setMask(RegionOfRuns(CalculatorRuns()));
 }
 
-namespace {
-
-// The xcb shape request, as the xcb platform plugin has already loaded it.
-// Looked up at run time so that the program needs neither the xcb-shape
-// headers nor a link to them; on any other platform the lookup fails.
-struct XcbRect {
-  std::int16_t x, y;
-  std::uint16_t width, height;
-};
-struct XcbCookie {
-  unsigned int sequence;
-};
-using ShapeRectanglesFn = XcbCookie (*)(void*, std::uint8_t op, std::uint8_t kind,
-                                        std::uint8_t ordering, std::uint32_t window,
-                                        std::int16_t x, std::int16_t y, std::uint32_t n,
-                                        const XcbRect* rects);
-using FlushFn = int (*)(void*);
-constexpr std::uint8_t kShapeSet = 0, kShapeBounding = 0, kUnsorted = 0;
-
-}  // namespace
-
 void ApplyDeviceOutline(QWidget& window, std::span<const std::int32_t> table) {
   // Qt scales a mask rectangle by rectangle, rounding each on its own: at
   // 125 % two neighbouring one-pixel runs can round apart and leave a
@@ -117,18 +97,14 @@ void ApplyDeviceOutline(QWidget& window, std::span<const std::int32_t> table) {
 #if QT_CONFIG(xcb)
   auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11 || !x11->connection()) return;
-  static const auto shape =
-      reinterpret_cast<ShapeRectanglesFn>(dlsym(RTLD_DEFAULT, "xcb_shape_rectangles"));
-  static const auto flush = reinterpret_cast<FlushFn>(dlsym(RTLD_DEFAULT, "xcb_flush"));
-  if (!shape || !flush) return;
-  std::vector<XcbRect> rects;
+  std::vector<xcb_rectangle_t> rects;
   for (const QRect& r : DeviceRegionOfRuns(table, dpr))
     rects.push_back({static_cast<std::int16_t>(r.x()), static_cast<std::int16_t>(r.y()),
                      static_cast<std::uint16_t>(r.width()), static_cast<std::uint16_t>(r.height())});
-  shape(x11->connection(), kShapeSet, kShapeBounding, kUnsorted,
-        static_cast<std::uint32_t>(window.winId()), 0, 0,
-        static_cast<std::uint32_t>(rects.size()), rects.data());
-  flush(x11->connection());
+  xcb_shape_rectangles(x11->connection(), XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
+                       XCB_CLIP_ORDERING_UNSORTED, static_cast<xcb_window_t>(window.winId()), 0, 0,
+                       static_cast<std::uint32_t>(rects.size()), rects.data());
+  xcb_flush(x11->connection());
 #endif
 }
 
