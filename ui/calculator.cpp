@@ -11,7 +11,7 @@
 #include "ui/keylog.h"
 #include "ui/layout.h"
 #include "ui/outline.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 #include "ui/tapeview.h"
 #include "ui/windowmove.h"
 

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui {
 

@@ -21,7 +21,7 @@
 #include <cmath>
 
 #include "engine/product.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 using namespace numerina::ui;
 

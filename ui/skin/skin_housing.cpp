@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "ui/outline_table.h"
-#include "ui/skin.h"
-#include "ui/skin_parts.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui::skin {
 namespace {
