@@ -45,7 +45,7 @@ enum class Op : std::uint8_t { None, Divide, Plus, Times, Minus, Equals };
 // The operator of an operator key's index 0..4.
 constexpr Op OpOfIndex(int index) { return static_cast<Op>(index + 1); }
 
-// The state variables, with the design's names. The window, the runner and
+// The state variables, under their established names. The window, the runner and
 // the tests read them through Engine::Snapshot().
 struct EngineState {
   EntryState EntryTag = EntryState::None;

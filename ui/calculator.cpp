@@ -212,7 +212,6 @@ void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bo
       flash_.Release(std::exchange(toolTickets_[i], 0), act);
       break;
     case PictureButton::Kind::Banner:
-      // The information panel opens from here once it exists.
       bannerDown_[i == 1 ? 0 : 1] = false;
       update(BannerFrame(i));
       break;

@@ -81,8 +81,7 @@ void Calculator::keyPressEvent(QKeyEvent* event) {
 }
 
 void Calculator::EscOnFocus() {
-  // With a tray, Esc here would close the window into it; there is no tray
-  // yet, and nothing could bring a closed window back: end the program.
+  // Nothing could bring a closed window back: Esc ends the program.
   host_.Quit();
 }
 

@@ -78,8 +78,7 @@ void Calculator::OpenHelp() {
 }
 
 void Calculator::Minimise() {
-  // Without a tray there is nothing to hide the window into: minimise it to
-  // the taskbar instead, from where the user can bring it back.
+  // Minimised to the taskbar, from where the user brings it back.
   showMinimized();
 }
 

@@ -1,5 +1,5 @@
 // The toolbar: decimals, report panel, copy and paste, help, close,
-// minimise, and the buttons that only draw for now.
+// minimise, and the information and print buttons, which only draw.
 #include "window_support.h"
 
 #include <QClipboard>
