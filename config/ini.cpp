@@ -12,6 +12,7 @@
 
 #include "config/initext.h"
 #include "config/safefile.h"
+#include "engine/utf8.h"
 
 namespace numerina {
 namespace {
@@ -77,15 +78,7 @@ std::string cIniFile::Value() const {
     if (auto value = IniReadValue(*bytes, section_, key_)) return *value;
   }
   // The default comes through the same 255-character buffer as a value.
-  std::string fallback = default_;
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < fallback.size(); ++i) {
-    if ((static_cast<unsigned char>(fallback[i]) & 0xC0) != 0x80 && count++ == kIniValueMax) {
-      fallback.resize(i);
-      break;
-    }
-  }
-  return fallback;
+  return CutChars(default_, kIniValueMax);
 }
 
 void cIniFile::Value(std::string_view value) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/cp1252.h"
+#include "engine/utf8.h"
 
 namespace numerina {
 namespace {
@@ -101,18 +102,6 @@ std::string Fold(std::string s) {
 
 std::string Decode(std::string_view raw, bool utf8) {
   return utf8 ? std::string(raw) : FromCp1252(raw);
-}
-
-// Keeps the first max characters of UTF-8 text.
-std::string CutChars(std::string s, std::size_t max) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80 && count++ == max) {
-      s.resize(i);
-      break;
-    }
-  }
-  return s;
 }
 
 std::string_view DetectEol(std::string_view bytes) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/product.h"
+
 namespace numerina {
 namespace {
 
@@ -80,7 +82,7 @@ NamePlace NomePosFromSetting(std::string_view v) {
 }
 
 std::string NomeFromSetting(std::string_view v) {
-  return v.empty() ? std::string(kProductTitle) : std::string(v);
+  return v.empty() ? std::string(kProductName) : std::string(v);
 }
 
 }  // namespace numerina

@@ -33,9 +33,6 @@ inline constexpr std::array<std::string_view, 20> kAllKeys = {
     kNomePos,    kInfo,   kLogoPic,  kLogoNome,  "1",     "2",        "3",
     "4",         "5",     "6",       "7",        "8",     "9"};
 
-// The product title, shown when "Nome" is empty.
-inline constexpr std::string_view kProductTitle = "Numerina Desktop";
-
 // The leading number of a text: blanks skipped, then an optional sign,
 // digits, and one "." with digits; anything else ends it. " 3000" is 3000,
 // "1e3" is 1, "abc" is 0, "-2.5x" is -2.5, ".5" is 0.5. A number too large
@@ -80,7 +77,8 @@ BannerPlace BannerPosFromSetting(std::string_view v);
 enum class NamePlace { Top, Bottom, Unchanged };
 NamePlace NomePosFromSetting(std::string_view v);
 
-// "Nome": the text itself, or the product title when empty.
+// "Nome": the text itself, or the product's name (kProductName) when empty:
+// the name the calculator shows.
 std::string NomeFromSetting(std::string_view v);
 
 }  // namespace numerina

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/utf8.h"
+
 namespace numerina {
 
 // UTF-8 to Windows-1252. A character without a byte becomes "?"; a byte
@@ -14,11 +16,5 @@ std::string ToCp1252(std::string_view utf8);
 // Windows-1252 to UTF-8. The five undefined bytes (0x81, 0x8D, 0x8F, 0x90,
 // 0x9D) become U+FFFD.
 std::string FromCp1252(std::string_view bytes);
-
-// True when the text is well-formed UTF-8 (no overlongs, no surrogates).
-bool IsValidUtf8(std::string_view text);
-
-// Appends the UTF-8 form of a code point.
-void AppendUtf8(std::string& out, char32_t cp);
 
 }  // namespace numerina

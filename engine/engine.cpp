@@ -22,28 +22,28 @@ std::string Operand::AsText() const {
   return {};
 }
 
-Engine::Engine(Host& host) : CurrentPattern(DecimalPatterns[2]), host_(host) {}
+Engine::Engine(Host& host) : host_(host) { s_.CurrentPattern = DecimalPatterns[2]; }
 
 void Engine::Initialise() {
-  PendingTapeText.clear();
-  FractionMode = false;
-  OperandCount = 0;
-  EntryTag = "NONE";
-  PendingOperator = " ";
+  s_.PendingTapeText.clear();
+  s_.FractionMode = false;
+  s_.OperandCount = 0;
+  s_.EntryTag = EntryState::None;
+  s_.PendingOperator = Op::None;
   SetEntry("0,");
 }
 
 void Engine::SetDecimalPlaces(int d) {
   if (d < 0 || d > 4) d = 2;
-  DecimalPlaces = d;
-  CurrentPattern = DecimalPatterns[d];
+  s_.DecimalPlaces = d;
+  s_.CurrentPattern = DecimalPatterns[d];
 }
 
 void Engine::SetEntry(std::string text) {
-  Readout = std::move(text);
-  // Text1 mirrors the entry; its change re-formats the display.
-  Readout1 = FormatWithPattern(std::string_view(Readout), kDisplayPattern);
-  host_.DisplayChanged(Readout1);
+  s_.Readout = std::move(text);
+  // Every change of the entry re-formats the display.
+  s_.Readout1 = FormatWithPattern(std::string_view(s_.Readout), kDisplayPattern);
+  host_.DisplayChanged(s_.Readout1);
 }
 
 void Engine::AppendTape(std::string_view fragment) {
@@ -57,12 +57,12 @@ void Engine::Focus() { host_.GiveFocusToFocus(); }
 
 void Engine::AddOperand(int n) {
   // A 16-bit counter that stops at its top instead of wrapping.
-  const int next = OperandCount + n;
-  OperandCount = static_cast<std::int16_t>(next > 32767 ? 32767 : next);
+  const int next = s_.OperandCount + n;
+  s_.OperandCount = static_cast<std::int16_t>(next > 32767 ? 32767 : next);
 }
 
 std::string Engine::OperandText() const {
-  return FormatWithPattern(std::string_view(Readout), CurrentPattern);
+  return FormatWithPattern(std::string_view(s_.Readout), s_.CurrentPattern);
 }
 
 void Engine::Click(KeyRef key) {
@@ -71,7 +71,7 @@ void Engine::Click(KeyRef key) {
     case Button::Operator: Operator_Click(key.index); break;
     case Button::Decim: Decim_Click(); break;
     case Button::Back: Back_Click(); break;
-    case Button::Più_meno: Più_meno_Click(); break;
+    case Button::Piu_meno: Piu_meno_Click(); break;
     case Button::CancelEntry: CancelEntry_Click(); break;
     case Button::Cancel: Cancel_Click(); break;
     case Button::Percent: Percent_Click(); break;
@@ -79,9 +79,9 @@ void Engine::Click(KeyRef key) {
     case Button::ElevQuadrato: ElevQuadrato_Click(); break;
     case Button::Inverso: Inverso_Click(); break;
     case Button::Memoria: Memoria_Click(); break;
-    case Button::MemoriaPiù: MemoriaPiù_Click(); break;
+    case Button::MemoriaPiu: MemoriaPiu_Click(); break;
     case Button::RichMemoria:
-      if (RichMemoriaEnabled) RichMemoria_Click();
+      if (s_.RichMemoriaEnabled) RichMemoria_Click();
       break;
     case Button::CancMemoria: CancMemoria_Click(); break;
     case Button::ConvEuro: ConvEuro_Click(); break;

@@ -28,6 +28,55 @@ struct Operand {
   std::string AsText() const;              // a double goes through PlainNumberText
 };
 
+// What the entry holds, as far as the next key is concerned.
+enum class EntryState : std::uint8_t {
+  None,      // start-up and clear all: the next digit starts a number
+  Digits,    // a number is being typed (or was pasted or recalled)
+  Negative,  // a minus was typed as the sign of the next number
+  Cleared,   // clear entry
+  Operator,  // an operator key was pressed
+  Percent,   // the percent key gave the second operand
+};
+
+// The operator an operator key leaves pending; None before the first one.
+// The members after None follow the operator keys' indices (kDivide..kEquals).
+enum class Op : std::uint8_t { None, Divide, Plus, Times, Minus, Equals };
+
+// The operator of an operator key's index 0..4.
+constexpr Op OpOfIndex(int index) { return static_cast<Op>(index + 1); }
+
+// The state variables, under their established names. The window, the runner and
+// the tests read them through Engine::Snapshot().
+struct EngineState {
+  EntryState EntryTag = EntryState::None;
+  bool FractionMode = false;
+  std::int16_t OperandCount = 0;
+  Operand Accumulator;
+  Operand SecondOperand;
+  Op PendingOperator = Op::None;
+  Operand LastEntry;
+  int DecimalPlaces = 2;
+  std::string_view CurrentPattern;
+  std::string PendingTapeText;
+  double MemoryRegister = 0;
+  std::string Readout = "0,";   // the entry text
+  std::string Readout1 = "0,";  // the display
+  std::string Mem;              // memory indicator, "" or "M"
+  bool RichMemoriaEnabled = true;
+  bool MoreDecimalsEnabled = true;
+  bool FewerDecimalsEnabled = true;
+};
+
+// What an operator key computes from the two operands and the pending
+// operator: the new accumulator, or nothing (an overflow or an invalid
+// operation keeps the first operand). DivideByZero tells the caller to raise
+// its message; the result is then nothing.
+struct OperatorResult {
+  std::optional<double> value;
+  bool divideByZero = false;
+};
+OperatorResult ComputeOperator(Op pending, std::optional<double> a, std::optional<double> b);
+
 class Engine {
  public:
   explicit Engine(Host& host);
@@ -42,7 +91,7 @@ class Engine {
   void Number_Click(int Index);
   void Decim_Click();
   void Back_Click();
-  void Più_meno_Click();
+  void Piu_meno_Click();
   void CancelEntry_Click();
   void Cancel_Click();
   void Operator_Click(int Index);
@@ -51,7 +100,7 @@ class Engine {
   void ElevQuadrato_Click();
   void Inverso_Click();
   void Memoria_Click();
-  void MemoriaPiù_Click();
+  void MemoriaPiu_Click();
   void RichMemoria_Click();
   void CancMemoria_Click();
   void ConvEuro_Click();
@@ -70,31 +119,20 @@ class Engine {
   // More (fewer = false) or fewer decimals, with the buttons' enabled states.
   void CambiaDecimali(bool fewer);
 
-  // State, read-only for the windows.
-  const std::string& EntryText() const { return Readout; }
-  const std::string& Display() const { return Readout1; }
+  // The state, read-only.
+  const EngineState& Snapshot() const { return s_; }
+  const std::string& EntryText() const { return s_.Readout; }
+  const std::string& Display() const { return s_.Readout1; }
   const Tape& Pcalc() const { return tape_; }
-  const std::string& MemIndicator() const { return Mem; }
-  bool RecallEnabled() const { return RichMemoriaEnabled; }
-  bool MoreDecimalsEnabled() const { return moreDecimalsEnabled_; }
-  bool FewerDecimalsEnabled() const { return fewerDecimalsEnabled_; }
-  double Memory() const { return MemoryRegister; }
-
-  // The state variables keep the design's names.
-  std::string EntryTag = "NONE";
-  bool FractionMode = false;
-  std::int16_t OperandCount = 0;
-  Operand Accumulator;
-  Operand SecondOperand;
-  std::string PendingOperator = " ";
-  Operand LastEntry;
-  int DecimalPlaces = 2;
-  std::string_view CurrentPattern;
-  std::string PendingTapeText;
-  double MemoryRegister = 0;
-  std::string Label1;  // last stored memory value, as text; nothing reads it
+  const std::string& MemIndicator() const { return s_.Mem; }
+  bool RecallEnabled() const { return s_.RichMemoriaEnabled; }
+  bool MoreDecimalsEnabled() const { return s_.MoreDecimalsEnabled; }
+  bool FewerDecimalsEnabled() const { return s_.FewerDecimalsEnabled; }
+  double Memory() const { return s_.MemoryRegister; }
 
  private:
+  friend struct EngineTestAccess;  // tests that need a state keys cannot reach quickly
+
   void SetEntry(std::string text);  // Readout caption; refreshes the display
   void AppendOperatorLine(std::string_view T);
   void AppendTotalBlock();
@@ -106,12 +144,7 @@ class Engine {
 
   Host& host_;
   Tape tape_;
-  std::string Readout = "0,";   // the entry text
-  std::string Readout1 = "0,";  // the display
-  std::string Mem;              // memory indicator, "" or "M"
-  bool RichMemoriaEnabled = true;
-  bool moreDecimalsEnabled_ = true;
-  bool fewerDecimalsEnabled_ = true;
+  EngineState s_;
 };
 
 }  // namespace numerina

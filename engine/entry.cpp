@@ -12,12 +12,12 @@ constexpr std::string_view kDigitTags[12] = {"0", "1", "2", "3", "4", "5",
 void Engine::Number_Click(int Index) {
   if (Index < 0 || Index > 11) return;
   const std::string_view D = kDigitTags[Index];
-  std::string E = Readout;
-  if (EntryTag != "NUMS") {
+  std::string E = s_.Readout;
+  if (s_.EntryTag != EntryState::Digits) {
     E = ",";
-    FractionMode = false;
+    s_.FractionMode = false;
   }
-  if (FractionMode) {
+  if (s_.FractionMode) {
     E += D;
   } else {
     // The digit goes before the comma; whatever followed the comma is
@@ -29,25 +29,25 @@ void Engine::Number_Click(int Index) {
       E += ',';
     }
   }
-  if (EntryTag == "NEG") E.insert(E.begin(), '-');
+  if (s_.EntryTag == EntryState::Negative) E.insert(E.begin(), '-');
   SetEntry(std::move(E));
-  EntryTag = "NUMS";
+  s_.EntryTag = EntryState::Digits;
   Focus();
 }
 
 void Engine::Decim_Click() {
-  if (EntryTag == "NEG") {
+  if (s_.EntryTag == EntryState::Negative) {
     SetEntry("-0,");
-  } else if (EntryTag != "NUMS") {
+  } else if (s_.EntryTag != EntryState::Digits) {
     SetEntry(",");
   }
-  FractionMode = true;
-  EntryTag = "NUMS";
+  s_.FractionMode = true;
+  s_.EntryTag = EntryState::Digits;
   Focus();
 }
 
 void Engine::Back_Click() {
-  const std::string& E = Readout;
+  const std::string& E = s_.Readout;
   const std::size_t L = E.size();
   if (!E.empty() && E.back() == ',') {
     // Keep the final comma: "123," -> "12,"; the lone comma stays.
@@ -55,29 +55,29 @@ void Engine::Back_Click() {
   } else if (L >= 1) {
     SetEntry(E.substr(0, L - 1));
   }
-  FractionMode = false;
-  EntryTag = "NUMS";
+  s_.FractionMode = false;
+  s_.EntryTag = EntryState::Digits;
   Focus();
 }
 
-void Engine::Più_meno_Click() {
-  if (Readout == ",") return;
-  const std::optional<double> x = ParseNumber(Readout);
+void Engine::Piu_meno_Click() {
+  if (s_.Readout == ",") return;
+  const std::optional<double> x = ParseNumber(s_.Readout);
   if (!x) return;
   if (*x != 0) {
-    if (Readout.front() != '-')
-      SetEntry("-" + Readout);
+    if (s_.Readout.front() != '-')
+      SetEntry("-" + s_.Readout);
     else
-      SetEntry(Readout.substr(1));
+      SetEntry(s_.Readout.substr(1));
   }
-  FractionMode = true;
+  s_.FractionMode = true;
   Focus();
 }
 
 void Engine::CancelEntry_Click() {
   SetEntry("0,");
-  FractionMode = false;
-  EntryTag = "CE";
+  s_.FractionMode = false;
+  s_.EntryTag = EntryState::Cleared;
   tape_.Clear();
   host_.TapeCleared();
   Focus();
@@ -85,8 +85,8 @@ void Engine::CancelEntry_Click() {
 
 void Engine::Cancel_Click() {
   SetEntry("0,");
-  Accumulator = Operand::Of(0.0);
-  SecondOperand = Operand::Of(0.0);
+  s_.Accumulator = Operand::Of(0.0);
+  s_.SecondOperand = Operand::Of(0.0);
   // The window re-runs its settings loading (which sets the decimals), then
   // the engine's own start-up initialisation.
   host_.RerunStartup(*this);

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/messages.h"
+
 namespace numerina {
 
 class Engine;
-
-enum class MessageIcon { Exclamation, Critical, Information };
 
 class Host {
  public:
@@ -18,6 +18,13 @@ class Host {
   // A modal message box with one OK button. Returns when the user closed it.
   virtual void MessageBox(std::string_view text, std::string_view title,
                           MessageIcon icon) = 0;
+  // Raises an engine message: the calculator is hidden while its box is up.
+  void Raise(MessageCode code) {
+    const MessageText& m = TextOf(code);
+    HideMain();
+    MessageBox(m.text, m.title, m.icon);
+    ShowMain();
+  }
   virtual void HideMain() {}
   virtual void ShowMain() {}
   // Give the keyboard focus back to the hidden button that takes typed keys.

@@ -13,59 +13,57 @@ static_assert(EuroRate == 1936.27001953125);
 }  // namespace
 
 void Engine::Memoria_Click() {
-  // Text1 mirrors the entry text.
-  const std::optional<double> x = ParseNumber(Readout);
+  const std::optional<double> x = ParseNumber(s_.Readout);
   if (!x) return;
-  MemoryRegister = *x;
-  if (MemoryRegister != 0) {
-    Label1 = PlainNumberText(MemoryRegister);
-    RichMemoriaEnabled = true;
-    Mem = "M";
+  s_.MemoryRegister = *x;
+  if (s_.MemoryRegister != 0) {
+    s_.RichMemoriaEnabled = true;
+    s_.Mem = "M";
   }
   Focus();
 }
 
-void Engine::MemoriaPiù_Click() {
-  if (MemoryRegister == 0) return Focus();
-  const std::optional<double> x = ParseNumber(Readout);
+void Engine::MemoriaPiu_Click() {
+  if (s_.MemoryRegister == 0) return Focus();
+  const std::optional<double> x = ParseNumber(s_.Readout);
   if (!x) return;
-  const double sum = *x + MemoryRegister;
+  const double sum = *x + s_.MemoryRegister;
   if (!std::isfinite(sum)) return;  // the register keeps its value
-  MemoryRegister = sum;
+  s_.MemoryRegister = sum;
   Focus();
 }
 
 void Engine::RichMemoria_Click() {
-  if (MemoryRegister == 0) return;
-  SetEntry(PlainNumberText(MemoryRegister));
-  EntryTag = "NUMS";
+  if (s_.MemoryRegister == 0) return;
+  SetEntry(PlainNumberText(s_.MemoryRegister));
+  s_.EntryTag = EntryState::Digits;
   Focus();
 }
 
 void Engine::CancMemoria_Click() {
-  MemoryRegister = 0;
-  Mem.clear();
-  RichMemoriaEnabled = false;
+  s_.MemoryRegister = 0;
+  s_.Mem.clear();
+  s_.RichMemoriaEnabled = false;
   Focus();
 }
 
 void Engine::ConvEuro_Click() {
-  const std::optional<double> x = ParseNumber(Readout);
+  const std::optional<double> x = ParseNumber(s_.Readout);
   if (!x || *x == 0) return Focus();
   const double euro = *x / EuroRate;
   if (!std::isfinite(euro)) return Focus();
   SetEntry(FormatWithPattern(euro, kCurrencyPattern));
-  FractionMode = true;
+  s_.FractionMode = true;
   Focus();
 }
 
 void Engine::ConvLire_Click() {
-  const std::optional<double> x = ParseNumber(Readout);
+  const std::optional<double> x = ParseNumber(s_.Readout);
   if (!x || *x == 0) return Focus();
   const double lire = *x * EuroRate;
   if (!std::isfinite(lire)) return Focus();
   SetEntry(FormatWithPattern(lire, kCurrencyPattern));
-  FractionMode = true;
+  s_.FractionMode = true;
   Focus();
 }
 

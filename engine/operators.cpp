@@ -13,64 +13,68 @@ constexpr std::string_view kFiveNbsp = "\u00A0\u00A0\u00A0\u00A0\u00A0";
 
 }  // namespace
 
+OperatorResult ComputeOperator(Op pending, std::optional<double> a, std::optional<double> b) {
+  if (pending == Op::Divide && (!b || *b == 0)) return {std::nullopt, true};
+  if (!a || !b) return {};
+  std::optional<double> result;
+  switch (pending) {
+    case Op::Plus: result = *b + *a; break;
+    case Op::Minus: result = *a - *b; break;
+    case Op::Times: result = *b * *a; break;
+    case Op::Divide: result = *a / *b; break;
+    case Op::Equals: result = *b; break;
+    case Op::None: break;
+  }
+  if (result && !std::isfinite(*result)) result.reset();
+  return {result, false};
+}
+
 void Engine::Operator_Click(int Index) {
   if (Index < 0 || Index > 4) return;
+  const Op op = OpOfIndex(Index);
   const std::string_view T = kOperatorTags[Index];
 
-  LastEntry = Operand::Of(Readout);
-  if (EntryTag == "NUMS") AddOperand(1);
+  s_.LastEntry = Operand::Of(s_.Readout);
+  if (s_.EntryTag == EntryState::Digits) AddOperand(1);
 
-  switch (OperandCount) {
+  switch (s_.OperandCount) {
     case 0:
-      if (T == "-" && EntryTag != "NEG") {
-        SetEntry("-" + Readout);
-        EntryTag = "NEG";
+      if (op == Op::Minus && s_.EntryTag != EntryState::Negative) {
+        SetEntry("-" + s_.Readout);
+        s_.EntryTag = EntryState::Negative;
       }
       break;
     case 1:
-      Accumulator = Operand::Of(Readout);
-      if (T == "-" && EntryTag != "NUMS" && PendingOperator != "=") {
+      s_.Accumulator = Operand::Of(s_.Readout);
+      if (op == Op::Minus && s_.EntryTag != EntryState::Digits && s_.PendingOperator != Op::Equals) {
         SetEntry("-");
-        EntryTag = "NEG";
+        s_.EntryTag = EntryState::Negative;
       }
       break;
     case 2: {
-      SecondOperand = LastEntry;
-      const std::optional<double> a = Accumulator.AsNumber();
-      const std::optional<double> b = SecondOperand.AsNumber();
-      const std::string& P = PendingOperator;
-      std::optional<double> result;
-      if (P == "÷" && (!b || *b == 0)) {
-        host_.HideMain();
-        host_.MessageBox("Impossibile dividere per zero", "Numerina Desktop",
-                         MessageIcon::Exclamation);
-        host_.ShowMain();
-      } else if (a && b) {
-        if (P == "+") result = *b + *a;
-        else if (P == "-") result = *a - *b;
-        else if (P == "X") result = *b * *a;
-        else if (P == "÷") result = *a / *b;
-        else if (P == "=") result = *b;
-      }
+      s_.SecondOperand = s_.LastEntry;
+      const OperatorResult r = ComputeOperator(s_.PendingOperator, s_.Accumulator.AsNumber(),
+                                               s_.SecondOperand.AsNumber());
+      if (r.divideByZero) host_.Raise(MessageCode::DivideByZero);
       // An overflow or an invalid operation keeps the first operand.
-      if (result && std::isfinite(*result)) Accumulator = Operand::Of(*result);
-      SetEntry(Accumulator.AsText());
-      OperandCount = 1;
+      if (r.value) s_.Accumulator = Operand::Of(*r.value);
+      SetEntry(s_.Accumulator.AsText());
+      s_.OperandCount = 1;
       break;
     }
     default:
       break;
   }
 
-  if (EntryTag != "NEG") {
-    EntryTag = "OPS";
-    PendingOperator = std::string(T);
+  if (s_.EntryTag != EntryState::Negative) {
+    s_.EntryTag = EntryState::Operator;
+    s_.PendingOperator = op;
   }
-  LastEntry = Operand::Of(FormatWithPattern(std::string_view(LastEntry.text), CurrentPattern));
+  s_.LastEntry = Operand::Of(FormatWithPattern(std::string_view(s_.LastEntry.text), s_.CurrentPattern));
   AppendOperatorLine(T);
-  if (T == "=") {
-    const auto p = Readout.find(',');
-    const bool endsWithItsComma = p != std::string::npos && p + 1 == Readout.size();
+  if (op == Op::Equals) {
+    const auto p = s_.Readout.find(',');
+    const bool endsWithItsComma = p != std::string::npos && p + 1 == s_.Readout.size();
     if (!endsWithItsComma) AppendTotalBlock();
   }
   CaretToEnd(true);
@@ -79,18 +83,18 @@ void Engine::Operator_Click(int Index) {
 
 void Engine::AppendOperatorLine(std::string_view T) {
   std::string line;
-  if (PendingTapeText.empty()) {
-    line.reserve(LastEntry.text.size() + kThreeNbsp.size() + T.size() + 2);
+  if (s_.PendingTapeText.empty()) {
+    line.reserve(s_.LastEntry.text.size() + kThreeNbsp.size() + T.size() + 2);
     if (!tape_.Empty()) line += kCrLf;
-    line += LastEntry.text;
+    line += s_.LastEntry.text;
     line += kThreeNbsp;
   } else {
     if (!tape_.Empty()) line += kCrLf;
-    line += PendingTapeText;
+    line += s_.PendingTapeText;
   }
   line += T;
   AppendTape(line);
-  PendingTapeText.clear();
+  s_.PendingTapeText.clear();
 }
 
 void Engine::AppendTotalBlock() {
@@ -98,7 +102,7 @@ void Engine::AppendTotalBlock() {
   block += kCrLf;
   block += kSeparatorLine;
   block += kCrLf;
-  block += FormatWithPattern(std::string_view(Readout), CurrentPattern);
+  block += FormatWithPattern(std::string_view(s_.Readout), s_.CurrentPattern);
   block += kFiveNbsp;
   block += kCrLf;
   AppendTape(block);

@@ -5,8 +5,8 @@
 namespace numerina {
 
 std::optional<std::string> Engine::CopyText() const {
-  if (!ParseNumber(Readout1)) return std::nullopt;
-  return Readout1;
+  if (!ParseNumber(s_.Readout1)) return std::nullopt;
+  return s_.Readout1;
 }
 
 bool Engine::Paste(std::string_view clipboard) {
@@ -20,22 +20,22 @@ bool Engine::Paste(std::string_view clipboard) {
   const std::optional<double> x = ParseNumber(clipboard);
   if (!x) return false;
   SetEntry(PlainNumberText(*x));
-  EntryTag = "NUMS";
+  s_.EntryTag = EntryState::Digits;
   Focus();
   return true;
 }
 
 void Engine::CambiaDecimali(bool fewer) {
-  int d = DecimalPlaces;
+  int d = s_.DecimalPlaces;
   if (!fewer && d < 4) SetDecimalPlaces(++d);
   else if (fewer && d > 0) SetDecimalPlaces(--d);
   if (d == 4) {
-    moreDecimalsEnabled_ = false;
+    s_.MoreDecimalsEnabled = false;
   } else if (d == 0) {
-    fewerDecimalsEnabled_ = false;
+    s_.FewerDecimalsEnabled = false;
   } else {
-    moreDecimalsEnabled_ = true;
-    fewerDecimalsEnabled_ = true;
+    s_.MoreDecimalsEnabled = true;
+    s_.FewerDecimalsEnabled = true;
   }
   Focus();
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "engine/product.h"
+
 namespace numerina {
 namespace {
 
@@ -66,7 +68,7 @@ PrintFont BodyFont() { return {"Arial", 9, false, false}; }
 std::string HeaderTitle(int pageNumber) {
   // The page number prints like a number with its sign place: a blank before
   // the digits and one after.
-  return "Numerina Desktop   (pag.  " + std::to_string(pageNumber) + " )        - Report di stampa -";
+  return std::string(kProductName) + "   (pag.  " + std::to_string(pageNumber) + " )        - Report di stampa -";
 }
 
 std::vector<ReportPage> LayoutReport(std::string_view tape, const DateTime& now,

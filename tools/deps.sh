@@ -3,7 +3,7 @@
 # Usage: tools/deps.sh build|test [more groups...]
 set -euo pipefail
 
-build=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+build=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb-shape0-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core clang-format)
 test=(xvfb openbox xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils trayer dpkg-dev file desktop-file-utils appstream)
 
 wanted=()

@@ -11,26 +11,24 @@
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
 #include "ui/keylog.h"
+#include "ui/layout.h"
 #include "ui/outline.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 #include "ui/tapeview.h"
 #include "ui/windowmove.h"
 
 #include "config/ini.h"
 #include "config/settings.h"
+#include "engine/product.h"
 
 namespace numerina::ui {
-namespace {
 
-// The memory indicator's label.
-constexpr QRect kMemRect(16, 41, 17, 17);
-
-}  // namespace
+using layout::kMemRect;
 
 Calculator::Calculator(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), engine_(host_) {
   setObjectName(QStringLiteral("Calculator"));
-  setWindowTitle(QStringLiteral("Numerina Desktop"));
+  setWindowTitle(QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   FixSize(kWidthWithReport);
   toolEnabled_.fill(true);
@@ -52,11 +50,12 @@ Calculator::Calculator(QWidget* parent)
     keys_[row]->setObjectName(QString::fromUtf8(k.name.data(), k.name.size()));
   }
   for (const ToolDef& t : kTools) {
-    tools_[t.index] = new PictureButton(
-        this, *this, PictureButton::Kind::Tool, t.index, QRect(t.x, t.y, kToolSize, kToolSize),
+    const int index = ToolIndex(t.tool);
+    tools_[index] = new PictureButton(
+        this, *this, PictureButton::Kind::Tool, index, QRect(t.x, t.y, kToolSize, kToolSize),
         QString::fromUtf8(t.accessible.data(), t.accessible.size()),
         QString::fromUtf8(t.tooltip.data(), t.tooltip.size()));
-    tools_[t.index]->setObjectName(QStringLiteral("cmdBarra%1").arg(t.index));
+    tools_[index]->setObjectName(QStringLiteral("cmdBarra%1").arg(index));
   }
   banners_[0] = new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
                                QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
@@ -103,8 +102,8 @@ void Calculator::BuildTextWidgets() {
   display_ = new DisplayLabel(this);
   display_->SetDisplayText(displayText_);
   display_->onPressed = [this](Qt::MouseButton button) {
-    if (button == Qt::LeftButton) cmdBarra_Click(1);
-    else if (button == Qt::RightButton) cmdBarra_Click(2);
+    if (button == Qt::LeftButton) cmdBarra_Click(Tool::Copy);
+    else if (button == Qt::RightButton) cmdBarra_Click(Tool::Paste);
     GiveFocusToFocus();
   };
   setWindowIcon(Skin::AppIcon());
@@ -131,9 +130,9 @@ bool Calculator::OnTop() const { return windowFlags().testFlag(Qt::WindowStaysOn
 
 bool Calculator::KeyLooksPressed(int row) const { return flash_.LooksPressed(row); }
 
-bool Calculator::ToolLooksPressed(int index) const {
-  if (index == 3) return reportToolPressed_;
-  return flash_.LooksPressed(ToolLook(index));
+bool Calculator::ToolLooksPressed(Tool tool) const {
+  if (tool == Tool::Report) return reportToolPressed_;
+  return flash_.LooksPressed(ToolLook(tool));
 }
 
 void Calculator::GiveFocusToFocus() {
@@ -154,20 +153,21 @@ void Calculator::RefreshFromEngine() {
   }
   keys_[static_cast<std::size_t>(FindKey({Button::RichMemoria}) - kKeys.data())]->setEnabled(
       engine_.RecallEnabled());
-  SetToolEnabled(4, engine_.MoreDecimalsEnabled());
-  SetToolEnabled(5, engine_.FewerDecimalsEnabled());
+  SetToolEnabled(Tool::More, engine_.MoreDecimalsEnabled());
+  SetToolEnabled(Tool::Fewer, engine_.FewerDecimalsEnabled());
 }
 
-void Calculator::SetToolEnabled(int index, bool enabled) {
+void Calculator::SetToolEnabled(Tool tool, bool enabled) {
+  const int index = ToolIndex(tool);
   if (toolEnabled_[index] == enabled) return;
   toolEnabled_[index] = enabled;
   tools_[index]->setEnabled(enabled);
-  UpdateTool(index);
+  UpdateTool(tool);
 }
 
 void Calculator::LookChanged(int look) {
   if (look >= 100) {
-    UpdateTool(look - 100);
+    UpdateTool(static_cast<Tool>(look - 100));
   } else if (look >= 0 && look < static_cast<int>(kKeys.size())) {
     const KeyDef& k = kKeys[look];
     update(QRect(k.x, k.y, kKeySize, kKeySize));
@@ -184,17 +184,19 @@ void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
       keyTickets_[i] = flash_.PressHeld(i, left ? KeyFlash::Action([this, i] { KeyAction(i); })
                                                 : KeyFlash::Action());
       break;
-    case PictureButton::Kind::Tool:
-      if (i == 3) {
+    case PictureButton::Kind::Tool: {
+      const Tool tool = static_cast<Tool>(i);
+      if (tool == Tool::Report) {
         // The report button shows what its click is about to do: pressed
         // while the report is shown (it will hide it), released otherwise.
         reportToolPressed_ = reportVisibile_;
-        UpdateTool(3);
+        UpdateTool(Tool::Report);
       }
       toolTickets_[i] = flash_.PressHeld(
-          i == 3 ? KeyFlash::kNoLook : ToolLook(i),
-          left ? KeyFlash::Action([this, i] { ToolAction(i); }) : KeyFlash::Action());
+          tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+          left ? KeyFlash::Action([this, tool] { ToolAction(tool); }) : KeyFlash::Action());
       break;
+    }
     case PictureButton::Kind::Banner:
       bannerDown_[i == 1 ? 0 : 1] = true;
       update(BannerFrame(i));
@@ -227,13 +229,16 @@ void Calculator::ButtonActivated(PictureButton& button) {
     case PictureButton::Kind::Key:
       PressKey(kKeys[i]);
       break;
-    case PictureButton::Kind::Tool:
-      if (i == 3) {
+    case PictureButton::Kind::Tool: {
+      const Tool tool = static_cast<Tool>(i);
+      if (tool == Tool::Report) {
         reportToolPressed_ = reportVisibile_;
-        UpdateTool(3);
+        UpdateTool(Tool::Report);
       }
-      flash_.Press(i == 3 ? KeyFlash::kNoLook : ToolLook(i), [this, i] { ToolAction(i); });
+      flash_.Press(tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+                   [this, tool] { ToolAction(tool); });
       break;
+    }
     case PictureButton::Kind::Banner:
       if (desktop_) desktop_->ApriInfoDitta();
       break;
@@ -245,21 +250,26 @@ void Calculator::KeyAction(int row) {
   RefreshFromEngine();
 }
 
-void Calculator::ToolAction(int index) {
-  cmdBarra_Click(index);
+void Calculator::ToolAction(Tool tool) {
+  cmdBarra_Click(tool);
   RefreshFromEngine();
 }
 
 // ---- Mouse on the window itself: moving ----
 
 QRect Calculator::BannerFrame(int which) const {
-  return which == 1 ? QRect(12, 72, 114, 28) : QRect(12, 7, 76, 18);
+  return which == 1 ? layout::kBanner1Frame : layout::kBanner2Frame;
+}
+
+QRect Calculator::NameArea() const {
+  return QRect(namePos_.x(), namePos_.y(), NameLimit() - namePos_.x(), layout::kNameStripHeight);
 }
 
 int Calculator::NameLimit() const {
   // At the top the name ends before the print button; at the bottom before
   // the report panel's rounded right edge.
-  return namePos_.y() < kTools[8].y + kToolSize ? kTools[8].x - 3 : kWidthWithReport - 8;
+  const ToolDef& print = kTools[ToolIndex(Tool::Print)];
+  return namePos_.y() < print.y + kToolSize ? print.x - 3 : kWidthWithReport - 8;
 }
 
 QString Calculator::NameShown() const {
@@ -349,8 +359,9 @@ void Calculator::paintEvent(QPaintEvent*) {
   for (std::size_t row = 0; row < kKeys.size(); ++row)
     if (KeyLooksPressed(static_cast<int>(row))) Skin::PaintKey(p, kKeys[row], true);
   for (const ToolDef& t : kTools) {
-    const bool pressed = ToolLooksPressed(t.index);
-    if (pressed || !toolEnabled_[t.index]) Skin::PaintTool(p, t, pressed, toolEnabled_[t.index]);
+    const bool pressed = ToolLooksPressed(t.tool);
+    const bool enabled = toolEnabled_[ToolIndex(t.tool)];
+    if (pressed || !enabled) Skin::PaintTool(p, t, pressed, enabled);
   }
   PaintBanner(p, 2);
   PaintBanner(p, 1);
@@ -389,7 +400,7 @@ void Calculator::PaintTexts(QPainter& p) const {
   if (!name_.isEmpty() && namePos_.x() < width()) {
     // The name sits on the report panel, left of the buttons there.
     p.save();
-    p.setClipRect(QRect(205, 0, NameLimit() - 205, kHeight));
+    p.setClipRect(QRect(layout::kReportPanelLeft, 0, NameLimit() - layout::kReportPanelLeft, kHeight));
     p.setFont(nameFont_);
     const QString shown = NameShown();
     const QRect r = NameRect();

@@ -13,13 +13,10 @@
 #include <array>
 #include <optional>
 
-// moc cannot read the engine's identifiers with accented letters; it needs
-// none of these headers to see this class.
-#ifndef Q_MOC_RUN
 #include "engine/engine.h"
 #include "ui/keytable.h"
-#endif
 #include "ui/keyflash.h"
+#include "ui/layout.h"
 #include "ui/picturebutton.h"
 #include "ui/qthost.h"
 
@@ -52,7 +49,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   // A key of the table pressed from the keyboard: flash and action.
   void PressKey(const KeyDef& key);
   // Toolbar command (also called by CaricaConf and the display).
-  void cmdBarra_Click(int index);
+  void cmdBarra_Click(Tool tool);
   // Esc on Focus, and Esc on the window.
   void EscOnFocus();
   void EscOnWindow();
@@ -80,12 +77,12 @@ class Calculator : public QWidget, private PictureButton::Handler {
   FocusButton& focusButton() { return *focus_; }
   DisplayLabel& display();
   PictureButton& keyButton(int row) { return *keys_[row]; }
-  PictureButton& toolButton(int index) { return *tools_[index]; }
+  PictureButton& toolButton(Tool tool) { return *tools_[ToolIndex(tool)]; }
   PictureButton& bannerButton(int which) { return *banners_[which == 1 ? 0 : 1]; }
   bool ReportVisibile() const { return reportVisibile_; }
   bool OnTop() const;
   bool KeyLooksPressed(int row) const;
-  bool ToolLooksPressed(int index) const;
+  bool ToolLooksPressed(Tool tool) const;
   bool BannerLooksPressed(int which) const { return bannerDown_[which == 1 ? 0 : 1]; }
   // What a banner shows: nothing (hidden), the logo, or a picture.
   enum class BannerShows { Hidden, Empty, Logo, Picture };
@@ -120,21 +117,22 @@ class Calculator : public QWidget, private PictureButton::Handler {
   bool StandardShortcut(const QKeyEvent& event);
   void GestisciTasto(char32_t c);
   void KeyAction(int row);
-  void ToolAction(int index);
-  int ToolLook(int index) const { return 100 + index; }
+  void ToolAction(Tool tool);
+  int ToolLook(Tool tool) const { return 100 + ToolIndex(tool); }
   void LookChanged(int look);
 
   // Toolbar (toolbar.cpp).
   void ToggleReport();
   void SetReportShown(bool shown);
   void FixSize(int width);
+  void SetReportTooltip(bool shown);
   void CambiaDecimali(bool fewer);
   void Copy();
   void Paste();
   void CopyTape();
   void OpenHelp();
   void Minimise();
-  void SetToolEnabled(int index, bool enabled);
+  void SetToolEnabled(Tool tool, bool enabled);
 
   // Settings (calculator_conf.cpp).
   void ApplyDefaults();
@@ -155,8 +153,11 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect BannerPicture(int which) const;
   QRect NameRect() const;
   int NameLimit() const;
-  QRect NameArea() const { return QRect(namePos_.x(), namePos_.y(), NameLimit() - namePos_.x(), 15); }
-  void UpdateTool(int index) { update(QRect(kTools[index].x, kTools[index].y, kToolSize, kToolSize)); }
+  QRect NameArea() const;
+  void UpdateTool(Tool tool) {
+    const ToolDef& t = kTools[ToolIndex(tool)];
+    update(QRect(t.x, t.y, kToolSize, kToolSize));
+  }
 
   Desktop* desktop_ = nullptr;
   QtHost host_;
@@ -184,7 +185,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   std::array<QPixmap, 2> bannerPictures_{};
   std::array<bool, 2> bannerDown_{};
   QString name_;
-  QPoint namePos_{218, 6};  // where the name labels stand until moved
+  QPoint namePos_ = layout::kNameTop;  // where the name labels stand until moved
   QString mem_;
   QString displayText_;
   QFont nameFont_;

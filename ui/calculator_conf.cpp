@@ -10,18 +10,12 @@
 #include "config/picture.h"
 #include "config/settings.h"
 #include "ui/calculator.h"
+#include "ui/layout.h"
 
 namespace numerina::ui {
 namespace {
 
-constexpr QPoint kNameTop(218, 6);
-constexpr QPoint kNameBottom(218, 250);
-constexpr QPoint kNameDefault(222, 6);  // where it sits when there is no settings file
-const QString kProductName = QStringLiteral("Numerina Desktop");
-
-// Where a picture sits inside its frame, and the largest part that shows.
-constexpr QPoint kBanner1Offset(0, 0), kBanner2Offset(1, 1);
-constexpr QSize kLogoSize(75, 17);
+using namespace layout;
 
 QString FromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -57,16 +51,16 @@ void Calculator::CaricaConf() {
     // The report command hides the panel; the button is then drawn
     // pressed. "Report" already holds "0": writing it back changes nothing.
     SetReportShown(false);
-    tools_[3]->setToolTip(QStringLiteral("Mostra report"));
+    SetReportTooltip(false);
     reportToolPressed_ = true;
-    UpdateTool(3);
+    UpdateTool(Tool::Report);
   } else if (!reportVisibile_) {
     // Only after a change of the file behind our back (or a write of "0"
     // that failed): show it again, and say what the button now does.
     SetReportShown(true);
     tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
     reportToolPressed_ = false;
-    UpdateTool(3);
+    UpdateTool(Tool::Report);
   }
 
   SetDecimals(DecimaliFromSetting(LeggiIni(kSection, kDecimali)));
@@ -74,8 +68,7 @@ void Calculator::CaricaConf() {
   const std::string bannerPos = LeggiIni(kSection, kBannerPos);
   ApplyBanners(bannerPos, LeggiIni(kSection, kBanner));
 
-  const std::string nome = LeggiIni(kSection, kNome);
-  const QString name = nome.empty() ? kProductName : FromUtf8(nome);
+  const QString name = FromUtf8(NomeFromSetting(LeggiIni(kSection, kNome)));
   switch (NomePosFromSetting(LeggiIni(kSection, kNomePos))) {
     case NamePlace::Top: SetName(name, kNameTop); break;
     case NamePlace::Bottom: SetName(name, kNameBottom); break;
@@ -88,12 +81,12 @@ void Calculator::ApplyDefaults() {
   PlaceAt(std::nullopt);
   SetReportShown(true);
   reportToolPressed_ = false;
-  UpdateTool(3);
-  tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
+  UpdateTool(Tool::Report);
+  SetReportTooltip(true);
   SetDecimals(2);
   SetBanner(2, BannerShows::Logo);
   SetBanner(1, BannerShows::Hidden);
-  SetName(kProductName, kNameDefault);
+  SetName(FromUtf8(NomeFromSetting("")), kNameDefault);
 }
 
 void Calculator::SetOnTop(bool onTop) {

@@ -59,8 +59,8 @@ bool Calculator::StandardShortcut(const QKeyEvent& event) {
   // Ctrl+C and Ctrl+V do what the toolbar's copy and paste do, flashing
   // their buttons; they never reach the "c"/"C" key (clear).
   if (ctrl && (event.key() == Qt::Key_C || event.key() == Qt::Key_V)) {
-    const int index = event.key() == Qt::Key_C ? 1 : 2;
-    flash_.Press(ToolLook(index), [this, index] { ToolAction(index); });
+    const Tool tool = event.key() == Qt::Key_C ? Tool::Copy : Tool::Paste;
+    flash_.Press(ToolLook(tool), [this, tool] { ToolAction(tool); });
     return true;
   }
   if (ctrlShift && event.key() == Qt::Key_C) {

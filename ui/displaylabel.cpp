@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui {
 

@@ -5,8 +5,8 @@
 
 #include "ui/aperturadabarra.h"
 #include "ui/pressspot.h"
-#include "ui/skin.h"
-#include "ui/skin_panels.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_panels.h"
 
 namespace numerina::ui {
 namespace {

@@ -18,7 +18,7 @@
 #include "config/confdialog.h"
 #include "config/ini.h"
 #include "ui/aperturadabarra.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui {
 namespace {

@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 #include "ui/frmconfig.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui {
 namespace {

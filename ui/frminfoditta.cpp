@@ -8,7 +8,7 @@
 #include "config/settings.h"
 #include "ui/outline.h"
 #include "ui/pressspot.h"
-#include "ui/skin_panels.h"
+#include "ui/skin/skin_panels.h"
 
 namespace numerina::ui {
 namespace {

@@ -15,7 +15,7 @@
 
 #include <cmath>
 
-#include "ui/skin_print.h"
+#include "ui/skin/skin_print.h"
 
 namespace numerina::ui {
 namespace {

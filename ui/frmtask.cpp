@@ -5,7 +5,7 @@
 
 #include "ui/aperturadabarra.h"
 #include "ui/desktop.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui {
 

@@ -4,59 +4,32 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <dlfcn.h>
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
 
 #include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "ui/outline_table.h"
+
 namespace numerina::ui {
 namespace {
-
-// Lines first..last share the same one or two runs (x2 == 0: no second run).
-struct Band {
-  int first, last;
-  int x1a, x2a;
-  int x1b, x2b;
-};
 
 constexpr std::int32_t Pack(int x1, int y, int x2) { return x1 * 1000000 + y * 1000 + x2; }
 
 template <std::size_t N, std::size_t B>
-constexpr std::array<std::int32_t, N> Expand(const std::array<Band, B>& bands) {
+constexpr std::array<std::int32_t, N> Expand(const std::array<OutlineBand, B>& bands) {
   std::array<std::int32_t, N> out{};
   std::size_t n = 0;
-  for (const Band& b : bands)
+  for (const OutlineBand& b : bands)
     for (int y = b.first; y <= b.last; ++y) {
       out[n++] = Pack(b.x1a, y, b.x2a);
       if (b.x2b != 0) out[n++] = Pack(b.x1b, y, b.x2b);
     }
   return out;
 }
-
-// Two panels with rounded corners about five pixels across, notched apart
-// at the top and bottom by nine pixels that close within five lines.
-constexpr std::array<Band, 9> kCalculatorBands = {{
-    {0, 0, 5, 200, 209, 395},
-    {1, 1, 3, 202, 207, 397},
-    {2, 2, 2, 203, 206, 398},
-    {3, 4, 1, 204, 205, 399},
-    {5, 269, 0, 400, 0, 0},
-    {270, 271, 1, 204, 205, 399},
-    {272, 272, 2, 203, 206, 398},
-    {273, 273, 3, 202, 207, 397},
-    {274, 274, 5, 200, 209, 395},
-}};
-
-// The information panel never shows its leftmost column.
-constexpr std::array<Band, 5> kInfoBands = {{
-    {0, 0, 5, 297, 0, 0},
-    {1, 1, 2, 299, 0, 0},
-    {2, 228, 1, 300, 0, 0},
-    {229, 229, 2, 299, 0, 0},
-    {230, 230, 3, 298, 0, 0},
-}};
 
 constexpr auto kCalculatorTable = Expand<285>(kCalculatorBands);
 constexpr auto kInfoTable = Expand<231>(kInfoBands);
@@ -113,27 +86,6 @@ void RitagliaForm(QWidget& calculator) {
   calculator.setMask(RegionOfRuns(CalculatorRuns()));
 }
 
-namespace {
-
-// The xcb shape request, as the xcb platform plugin has already loaded it.
-// Looked up at run time so that the program needs neither the xcb-shape
-// headers nor a link to them; on any other platform the lookup fails.
-struct XcbRect {
-  std::int16_t x, y;
-  std::uint16_t width, height;
-};
-struct XcbCookie {
-  unsigned int sequence;
-};
-using ShapeRectanglesFn = XcbCookie (*)(void*, std::uint8_t op, std::uint8_t kind,
-                                        std::uint8_t ordering, std::uint32_t window,
-                                        std::int16_t x, std::int16_t y, std::uint32_t n,
-                                        const XcbRect* rects);
-using FlushFn = int (*)(void*);
-constexpr std::uint8_t kShapeSet = 0, kShapeBounding = 0, kUnsorted = 0;
-
-}  // namespace
-
 void ApplyDeviceOutline(QWidget& window, std::span<const std::int32_t> table) {
   // Qt scales a mask rectangle by rectangle, rounding each on its own: at
   // 125 % two neighbouring one-pixel runs can round apart and leave a
@@ -145,18 +97,14 @@ void ApplyDeviceOutline(QWidget& window, std::span<const std::int32_t> table) {
 #if QT_CONFIG(xcb)
   auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11 || !x11->connection()) return;
-  static const auto shape =
-      reinterpret_cast<ShapeRectanglesFn>(dlsym(RTLD_DEFAULT, "xcb_shape_rectangles"));
-  static const auto flush = reinterpret_cast<FlushFn>(dlsym(RTLD_DEFAULT, "xcb_flush"));
-  if (!shape || !flush) return;
-  std::vector<XcbRect> rects;
+  std::vector<xcb_rectangle_t> rects;
   for (const QRect& r : DeviceRegionOfRuns(table, dpr))
     rects.push_back({static_cast<std::int16_t>(r.x()), static_cast<std::int16_t>(r.y()),
                      static_cast<std::uint16_t>(r.width()), static_cast<std::uint16_t>(r.height())});
-  shape(x11->connection(), kShapeSet, kShapeBounding, kUnsorted,
-        static_cast<std::uint32_t>(window.winId()), 0, 0,
-        static_cast<std::uint32_t>(rects.size()), rects.data());
-  flush(x11->connection());
+  xcb_shape_rectangles(x11->connection(), XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
+                       XCB_CLIP_ORDERING_UNSORTED, static_cast<xcb_window_t>(window.winId()), 0, 0,
+                       static_cast<std::uint32_t>(rects.size()), rects.data());
+  xcb_flush(x11->connection());
 #endif
 }
 

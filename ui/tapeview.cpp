@@ -9,7 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui {
 

@@ -1,11 +1,11 @@
-// Calculator: the toolbar's commands (cmdBarra 0..9).
+// Calculator: the toolbar's commands (cmdBarra).
 #include <QClipboard>
 #include <QGuiApplication>
 
 #include <string>
 
+#include "commands/commands.h"
 #include "config/ini.h"
-#include "config/settings.h"
 #include "ui/calculator.h"
 #include "ui/desktop.h"
 #include "ui/picturebutton.h"
@@ -14,22 +14,21 @@
 
 namespace numerina::ui {
 
-void Calculator::cmdBarra_Click(int index) {
-  switch (index) {
-    case 0: host_.Quit(); break;
-    case 1: Copy(); break;
-    case 2: Paste(); break;
-    case 3: ToggleReport(); break;
-    case 4: CambiaDecimali(false); break;
-    case 5: CambiaDecimali(true); break;
-    case 6: OpenHelp(); break;
-    case 7:
+void Calculator::cmdBarra_Click(Tool tool) {
+  switch (tool) {
+    case Tool::Close: host_.Quit(); break;
+    case Tool::Copy: Copy(); break;
+    case Tool::Paste: Paste(); break;
+    case Tool::Report: ToggleReport(); break;
+    case Tool::More: CambiaDecimali(false); break;
+    case Tool::Fewer: CambiaDecimali(true); break;
+    case Tool::Help: OpenHelp(); break;
+    case Tool::Info:
       if (desktop_) desktop_->InformazioniDaBarra();
       else GiveFocusToFocus();
       break;
-    case 8: PrintCommand(*this); break;
-    case 9: Minimise(); break;
-    default: break;
+    case Tool::Print: PrintCommand(*this); break;
+    case Tool::Minimise: Minimise(); break;
   }
 }
 
@@ -57,16 +56,16 @@ void Calculator::Paste() {
 }
 
 void Calculator::ToggleReport() {
-  if (!reportVisibile_) {
-    tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
-    SetReportShown(true);
-    ScriviIni(kSection, kReport, "1");
-  } else {
-    tools_[3]->setToolTip(QStringLiteral("Mostra report"));
-    SetReportShown(false);
-    ScriviIni(kSection, kReport, "0");
-  }
+  SettingsFileWriter settings;
+  const bool shown = ToggleReportCommand(reportVisibile_, settings);
+  SetReportTooltip(shown);
+  SetReportShown(shown);
   GiveFocusToFocus();
+}
+
+void Calculator::SetReportTooltip(bool shown) {
+  const std::string_view tip = ReportTooltip(shown);
+  tools_[ToolIndex(Tool::Report)]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
 }
 
 void Calculator::SetReportShown(bool shown) {
@@ -86,9 +85,8 @@ void Calculator::FixSize(int w) {
 }
 
 void Calculator::CambiaDecimali(bool fewer) {
-  engine_.CambiaDecimali(fewer);
-  // Written at every press, also when the number is at its limit.
-  ScriviIni(kSection, kDecimali, std::to_string(engine_.DecimalPlaces));
+  SettingsFileWriter settings;
+  CambiaDecimaliCommand(engine_, fewer, settings);
   RefreshFromEngine();
   GiveFocusToFocus();
 }

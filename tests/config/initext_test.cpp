@@ -47,6 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"no final line end", "[Opzioni]\nDecimali=3", "Opzioni", "Decimali", "3"},
         ReadCase{"odd case", "[OPZIONI]\ndecimali=4\n", "Opzioni", "DECIMALI", "4"},
         ReadCase{"accented case", "[Società]\nCittà=Roma\n", "SOCIETÀ", "cittÀ", "Roma"},
+        // "×" and "÷" stand where an upper and a lower case letter would
+        // (0xD7, 0xF7): they are not letters and never fold into each other.
+        ReadCase{"times matches itself", "[Opzioni]\nA×B=1\n", "Opzioni", "a×b", "1"},
+        ReadCase{"times is not divide", "[Opzioni]\nA×B=1\n", "Opzioni", "a÷b", std::nullopt},
+        ReadCase{"divide is not times", "[Opzioni]\nA÷B=1\n", "Opzioni", "A×B", std::nullopt},
+        ReadCase{"windows-1252 times", "[Opzioni]\nA\xD7" "B=1\n", "Opzioni", "a÷b",
+                 std::nullopt},
         ReadCase{"blanks around", "  [ Opzioni ]  \n \t Nome  =  Mario Rossi \t\n", " Opzioni",
                  "Nome ", "Mario Rossi"},
         ReadCase{"equals in value", "[Opzioni]\nNome=a=b\n", "Opzioni", "Nome", "a=b"},

@@ -44,20 +44,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Entry, TagsAndFractionMode) {
   Calculator c;
-  EXPECT_EQ(c.engine.EntryTag, "NONE");
-  EXPECT_EQ(c.engine.PendingOperator, " ");
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::None);
+  EXPECT_EQ(c.engine.Snapshot().PendingOperator, Op::None);
   c.Type("1");
-  EXPECT_EQ(c.engine.EntryTag, "NUMS");
-  EXPECT_FALSE(c.engine.FractionMode);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Digits);
+  EXPECT_FALSE(c.engine.Snapshot().FractionMode);
   c.Type(".");
-  EXPECT_TRUE(c.engine.FractionMode);
+  EXPECT_TRUE(c.engine.Snapshot().FractionMode);
   c.Type("[BACK]");
-  EXPECT_FALSE(c.engine.FractionMode);
-  EXPECT_EQ(c.engine.EntryTag, "NUMS");
+  EXPECT_FALSE(c.engine.Snapshot().FractionMode);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Digits);
   c.Type("[CE]");
-  EXPECT_EQ(c.engine.EntryTag, "CE");
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Cleared);
   c.Type("[SIGN]");
-  EXPECT_EQ(c.engine.EntryTag, "CE");  // the sign key never changes the tag
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Cleared);  // the sign key never changes the tag
 }
 
 TEST(Entry, SignOnNotANumberDoesNothing) {
@@ -65,10 +65,10 @@ TEST(Entry, SignOnNotANumberDoesNothing) {
   c.Type("5X-");  // the minus is the sign of the next number: entry "-"
   ASSERT_EQ(c.Entry(), "-");
   const int focus = c.host.focusCount;
-  const bool fraction = c.engine.FractionMode;
+  const bool fraction = c.engine.Snapshot().FractionMode;
   c.Type("[SIGN]");
   EXPECT_EQ(c.Entry(), "-");
-  EXPECT_EQ(c.engine.FractionMode, fraction);
+  EXPECT_EQ(c.engine.Snapshot().FractionMode, fraction);
   EXPECT_EQ(c.host.focusCount, focus);
 }
 
@@ -87,8 +87,8 @@ TEST(ClearEntry, EmptiesTapeAndKeepsPendingOperation) {
   c.Type("[CE]");
   EXPECT_EQ(c.Tape(), "");
   EXPECT_EQ(c.host.tapeMirror, "");
-  EXPECT_EQ(c.engine.PendingOperator, "+");
-  EXPECT_EQ(c.engine.OperandCount, 1);
+  EXPECT_EQ(c.engine.Snapshot().PendingOperator, Op::Plus);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 1);
   c.Type("4=");
   EXPECT_EQ(c.Display(), "9,");
   EXPECT_EQ(c.Tape(), Tape("4,00···=|-----------------------------------|9,00·····|"));
@@ -107,10 +107,10 @@ TEST(ClearAll, ResetsStateAndKeepsTapeWithLineBreak) {
   c.Type("[C]");
   EXPECT_EQ(c.Tape(), before + "\r\n");
   EXPECT_EQ(c.host.tapeMirror, c.Tape());
-  EXPECT_EQ(c.engine.EntryTag, "NONE");
-  EXPECT_EQ(c.engine.OperandCount, 0);
-  EXPECT_EQ(c.engine.PendingOperator, " ");
-  EXPECT_EQ(c.engine.Accumulator.AsNumber(), 0.0);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::None);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 0);
+  EXPECT_EQ(c.engine.Snapshot().PendingOperator, Op::None);
+  EXPECT_EQ(c.engine.Snapshot().Accumulator.AsNumber(), 0.0);
   c.Type("2+2=");
   // Two empty lines between the calculations.
   EXPECT_NE(c.Tape().find("\r\n\r\n\r\n2,00"), std::string::npos);
@@ -119,11 +119,11 @@ TEST(ClearAll, ResetsStateAndKeepsTapeWithLineBreak) {
 TEST(ClearAll, EmptyTapeStaysEmptyAndDecimalsReload) {
   Calculator c(3);
   c.Type("[DEC-][DEC-]");
-  EXPECT_EQ(c.engine.DecimalPlaces, 1);
+  EXPECT_EQ(c.engine.Snapshot().DecimalPlaces, 1);
   c.Type("[C]");
   EXPECT_EQ(c.Tape(), "");
-  EXPECT_EQ(c.engine.DecimalPlaces, 3);  // the stored setting, not the toolbar's
-  EXPECT_EQ(c.engine.CurrentPattern, "#,##0.##0");
+  EXPECT_EQ(c.engine.Snapshot().DecimalPlaces, 3);  // the stored setting, not the toolbar's
+  EXPECT_EQ(c.engine.Snapshot().CurrentPattern, "#,##0.##0");
 }
 
 TEST(ClearAll, MemoryIsKept) {

@@ -5,19 +5,33 @@
 #include <string>
 #include <vector>
 
+#include "commands/commands.h"
 #include "engine/engine.h"
 #include "tools/tape/runner.h"
 #include "tools/tape/script.h"
 
+namespace numerina {
+
+// The engine's state for the few tests that start from a state no short key
+// sequence reaches.
+struct EngineTestAccess {
+  static EngineState& State(Engine& engine) { return engine.s_; }
+};
+
+}  // namespace numerina
+
 namespace numerina::testing {
 
-class RecordingHost : public Host {
+class RecordingHost : public Host, public SettingsWriter {
  public:
   std::vector<std::string> events;  // "hide", "show", "message:TEXT|TITLE|icon"
   int decimalsSetting = 2;
   int focusCount = 0;
   int caretMoves = 0;
   std::string tapeMirror;  // the text box as the appended fragments build it
+  // Settings the commands wrote, "key=value". decimalsSetting stays the
+  // stored setting of start-up.
+  std::vector<std::string> written;
 
   void MessageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
     events.push_back("message:" + std::string(text) + "|" + std::string(title) + "|" +
@@ -30,6 +44,9 @@ class RecordingHost : public Host {
   void TapeCleared() override { tapeMirror.clear(); }
   void TapeCaretToEnd(bool) override { ++caretMoves; }
   void RerunStartup(Engine& engine) override { engine.SetDecimalPlaces(decimalsSetting); }
+  void Write(std::string_view key, std::string_view value) override {
+    written.push_back(std::string(key) + "=" + std::string(value));
+  }
 };
 
 struct Calculator {
@@ -49,8 +66,8 @@ struct Calculator {
     for (const tape::Action& a : parsed.actions) {
       switch (a.kind) {
         case tape::Action::Kind::Key: engine.Click(a.key); break;
-        case tape::Action::Kind::MoreDecimals: engine.CambiaDecimali(false); break;
-        case tape::Action::Kind::FewerDecimals: engine.CambiaDecimali(true); break;
+        case tape::Action::Kind::MoreDecimals: CambiaDecimaliCommand(engine, false, host); break;
+        case tape::Action::Kind::FewerDecimals: CambiaDecimaliCommand(engine, true, host); break;
         case tape::Action::Kind::Copy: break;
         case tape::Action::Kind::Paste: engine.Paste(a.text); break;
       }

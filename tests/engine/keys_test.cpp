@@ -50,19 +50,19 @@ TEST(Toolbar, DecimalsButtonsFollowTheLimits) {
   Calculator c(4);
   EXPECT_TRUE(c.engine.MoreDecimalsEnabled());  // both enabled at start
   c.Type("[DEC+]");
-  EXPECT_EQ(c.engine.DecimalPlaces, 4);
+  EXPECT_EQ(c.engine.Snapshot().DecimalPlaces, 4);
   EXPECT_FALSE(c.engine.MoreDecimalsEnabled());
   EXPECT_TRUE(c.engine.FewerDecimalsEnabled());
 
   Calculator d(2);
   d.Type("[DEC-][DEC-]");
-  EXPECT_EQ(d.engine.DecimalPlaces, 0);
-  EXPECT_EQ(d.engine.CurrentPattern, "#,##0");
+  EXPECT_EQ(d.engine.Snapshot().DecimalPlaces, 0);
+  EXPECT_EQ(d.engine.Snapshot().CurrentPattern, "#,##0");
   EXPECT_FALSE(d.engine.FewerDecimalsEnabled());
   d.Type("[DEC+]");
   EXPECT_TRUE(d.engine.FewerDecimalsEnabled());
   EXPECT_TRUE(d.engine.MoreDecimalsEnabled());
-  EXPECT_EQ(d.engine.DecimalPlaces, 1);
+  EXPECT_EQ(d.engine.Snapshot().DecimalPlaces, 1);
 }
 
 TEST(Toolbar, NewDecimalsApplyFromTheNextNumber) {
@@ -86,7 +86,7 @@ TEST(Toolbar, Paste) {
   c.Type("[PASTE:12,5]");
   EXPECT_EQ(c.Entry(), "12,5");
   EXPECT_EQ(c.Display(), "12,5");
-  EXPECT_EQ(c.engine.EntryTag, "NUMS");
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Digits);
   c.Type("+1=");
   EXPECT_EQ(c.Display(), "13,5");
   c.Type("[PASTE:1.234,5]");

@@ -61,9 +61,9 @@ TEST(Operators, DivisionByZeroHidesShowsAndWarns) {
 TEST(Operators, StartUpPlusSetsPendingWithoutCalculation) {
   Calculator c;
   c.Type("+");
-  EXPECT_EQ(c.engine.PendingOperator, "+");
-  EXPECT_EQ(c.engine.EntryTag, "OPS");
-  EXPECT_EQ(c.engine.OperandCount, 0);
+  EXPECT_EQ(c.engine.Snapshot().PendingOperator, Op::Plus);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Operator);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 0);
   EXPECT_EQ(c.Tape(), Tape("0,00···+"));
   c.Type("5=");
   EXPECT_EQ(c.Display(), "5,");
@@ -74,8 +74,8 @@ TEST(Operators, MinusAsSignOfSecondOperandThenOperator) {
   Calculator c;
   c.Type("5X-+");
   // The lone minus became the first operand; every calculation now fails.
-  EXPECT_EQ(c.engine.Accumulator.text, "-");
-  EXPECT_EQ(c.engine.EntryTag, "NEG");
+  EXPECT_EQ(c.engine.Snapshot().Accumulator.text, "-");
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Negative);
   c.Type("3=");
   EXPECT_EQ(c.Entry(), "-");
   c.Type("[C]4+4=");
@@ -85,20 +85,20 @@ TEST(Operators, MinusAsSignOfSecondOperandThenOperator) {
 TEST(Operators, OperandCountAfterKeys) {
   Calculator c;
   c.Type("5");
-  EXPECT_EQ(c.engine.OperandCount, 0);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 0);
   c.Type("+");
-  EXPECT_EQ(c.engine.OperandCount, 1);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 1);
   c.Type("3+");
-  EXPECT_EQ(c.engine.OperandCount, 1);
-  EXPECT_EQ(c.engine.Accumulator.kind, Operand::Kind::Number);
-  EXPECT_EQ(c.engine.Accumulator.number, 8);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 1);
+  EXPECT_EQ(c.engine.Snapshot().Accumulator.kind, Operand::Kind::Number);
+  EXPECT_EQ(c.engine.Snapshot().Accumulator.number, 8);
 }
 
 TEST(Operators, PercentCountStopsAtItsTop) {
   Calculator c;
-  c.engine.OperandCount = 32766;
+  EngineTestAccess::State(c.engine).OperandCount = 32766;
   c.Type("5%%%");
-  EXPECT_EQ(c.engine.OperandCount, 32767);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 32767);
 }
 
 struct TapeCase {
@@ -144,6 +144,21 @@ TEST(Tape, ScrollsAfterEveryOperatorKey) {
   Calculator c;
   c.Type("1+2=");
   EXPECT_EQ(c.host.caretMoves, 2);
+}
+
+// The compute step alone: operand order, division by zero (also by an
+// operand that is not a number), and results that keep the first operand.
+TEST(Operators, ComputeStepAlone) {
+  EXPECT_EQ(ComputeOperator(Op::Minus, 10, 4).value, 6);
+  EXPECT_EQ(ComputeOperator(Op::Divide, 10, 4).value, 2.5);
+  EXPECT_EQ(ComputeOperator(Op::Equals, 10, 4).value, 4);
+  EXPECT_TRUE(ComputeOperator(Op::Divide, 10, 0).divideByZero);
+  EXPECT_TRUE(ComputeOperator(Op::Divide, 10, std::nullopt).divideByZero);
+  EXPECT_FALSE(ComputeOperator(Op::Divide, 10, 0).value);
+  EXPECT_FALSE(ComputeOperator(Op::Times, 1e300, 1e300).value);  // overflow
+  EXPECT_FALSE(ComputeOperator(Op::Plus, std::nullopt, 1).value);
+  EXPECT_FALSE(ComputeOperator(Op::None, 1, 2).value);
+  EXPECT_FALSE(ComputeOperator(Op::Plus, 1, 2).divideByZero);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST_P(UnaryTest, ComputesAndLeavesTapeText) {
   Calculator c;
   c.Type(GetParam().keys);
   EXPECT_EQ(c.Entry(), GetParam().entry) << GetParam().keys;
-  EXPECT_EQ(c.engine.PendingTapeText, Tape(GetParam().pending)) << GetParam().keys;
+  EXPECT_EQ(c.engine.Snapshot().PendingTapeText, Tape(GetParam().pending)) << GetParam().keys;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -37,8 +37,8 @@ TEST(Unary, PercentCountsAsSecondOperand) {
   Calculator c;
   c.Type("200+10%");
   EXPECT_EQ(c.Display(), "20,");
-  EXPECT_EQ(c.engine.OperandCount, 2);
-  EXPECT_EQ(c.engine.EntryTag, "Ops");
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 2);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Percent);
   c.Type("=");
   EXPECT_EQ(c.Display(), "220,");
 }
@@ -46,18 +46,18 @@ TEST(Unary, PercentCountsAsSecondOperand) {
 TEST(Unary, TwoPercentsRaiseCountByTwo) {
   Calculator c;
   c.Type("50+10%%");
-  EXPECT_EQ(c.engine.OperandCount, 3);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 3);
 }
 
 TEST(Unary, PercentWithAccumulatorNotANumberChangesNothing) {
   Calculator c;
   c.Type("5X-+");  // Accumulator holds the lone minus
   const std::string entry = c.Entry();
-  const auto count = c.engine.OperandCount;
+  const auto count = c.engine.Snapshot().OperandCount;
   c.Type("%");
   EXPECT_EQ(c.Entry(), entry);
-  EXPECT_EQ(c.engine.OperandCount, count);
-  EXPECT_EQ(c.engine.EntryTag, "NEG");
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, count);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Negative);
 }
 
 TEST(Unary, PercentOverflowChangesNothing) {
@@ -65,8 +65,8 @@ TEST(Unary, PercentOverflowChangesNothing) {
   const std::string big = "1" + std::string(300, '0');
   c.Type(big + "+" + big + "%");
   EXPECT_EQ(c.Entry(), big + ",");
-  EXPECT_EQ(c.engine.OperandCount, 1);
-  EXPECT_EQ(c.engine.PendingTapeText, "");
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 1);
+  EXPECT_EQ(c.engine.Snapshot().PendingTapeText, "");
 }
 
 TEST(Unary, SquareOverflowWarnsAndResets) {
@@ -77,19 +77,19 @@ TEST(Unary, SquareOverflowWarnsAndResets) {
   EXPECT_EQ(c.host.events[1], "message:Numero troppo grande|Numerina|!");
   EXPECT_EQ(c.host.events[2], "show");
   EXPECT_EQ(c.Entry(), "0,");
-  EXPECT_EQ(c.engine.EntryTag, "NONE");
-  EXPECT_EQ(c.engine.OperandCount, 0);
-  EXPECT_EQ(c.engine.PendingOperator, " ");
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::None);
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 0);
+  EXPECT_EQ(c.engine.Snapshot().PendingOperator, Op::None);
   EXPECT_EQ(c.engine.Memory(), 5);  // the memory is untouched
-  EXPECT_EQ(c.engine.Accumulator.text, "3,");
+  EXPECT_EQ(c.engine.Snapshot().Accumulator.text, "3,");
 }
 
 TEST(Unary, FractionModeAfterKeys) {
   Calculator c;
   c.Type("4^");
-  EXPECT_TRUE(c.engine.FractionMode);
+  EXPECT_TRUE(c.engine.Snapshot().FractionMode);
   c.Type("[C]8!");
-  EXPECT_FALSE(c.engine.FractionMode);  // the reciprocal leaves it
+  EXPECT_FALSE(c.engine.Snapshot().FractionMode);  // the reciprocal leaves it
   c.Type("[C]4^7");
   EXPECT_EQ(c.Entry(), "27");  // digits are appended after a unary key
 }
@@ -98,10 +98,10 @@ TEST(Memory, StoreAddRecallClear) {
   Calculator c;
   c.Type("5[MS]");
   EXPECT_EQ(c.engine.MemIndicator(), "M");
-  EXPECT_EQ(c.engine.Label1, "5");
+  EXPECT_EQ(c.engine.Memory(), 5);
   c.Type("[C]3[M+][MR]");
   EXPECT_EQ(c.Entry(), "8");
-  EXPECT_EQ(c.engine.EntryTag, "NUMS");
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Digits);
   c.Type("+1=");
   EXPECT_EQ(c.Display(), "9,");
   c.Type("[MC]");
@@ -177,12 +177,27 @@ INSTANTIATE_TEST_SUITE_P(
                       CurrencyCase{"10000[EUR][LIRE]", "9991,15", "9.991,15"},
                       CurrencyCase{"[PASTE:1E+308][LIRE]", "1E+308", nullptr}));
 
+// The rate is 1936.27 in single precision, 1936.27001953125. Its extra
+// 0.0000195 lire per euro shows from a thousand euro on: 1000 x the rate is
+// 1936270.0195..., "1936270,02"; with the rate as a double it would be
+// exactly 1936270, "1936270,00". To euro, a hundred million times the single
+// rate gives back exactly 100000000; over a double rate it would be
+// 100000001.0087, "100000001,01".
+TEST(Currency, RateIsSinglePrecision) {
+  Calculator lire;
+  lire.Type("1000[LIRE]");
+  EXPECT_EQ(lire.Entry(), "1936270,02");
+  Calculator euro;
+  euro.Type("[PASTE:193627001953,125][EUR]");
+  EXPECT_EQ(euro.Entry(), "100000000,00");
+}
+
 TEST(Currency, LeavesCalculationAlone) {
   Calculator c;
   c.Type("2+10000[EUR]");
-  EXPECT_EQ(c.engine.PendingOperator, "+");
-  EXPECT_EQ(c.engine.EntryTag, "NUMS");
-  EXPECT_TRUE(c.engine.FractionMode);
+  EXPECT_EQ(c.engine.Snapshot().PendingOperator, Op::Plus);
+  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Digits);
+  EXPECT_TRUE(c.engine.Snapshot().FractionMode);
   c.Type("=");
   EXPECT_EQ(c.Display(), "7,16");
 }

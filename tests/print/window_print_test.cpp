@@ -83,7 +83,7 @@ class WindowPrintTest : public QObject {
   // Opens the dialog from the toolbar with a non-empty tape.
   FrmPrint* OpenDialog(Rig& rig, const QString& keys = QStringLiteral("12+3=")) {
     TypeKeys(*rig.calc, keys);
-    ClickTool(*rig.calc, 8);
+    ClickTool(*rig.calc, Tool::Print);
     return FrmPrint::Current();
   }
 
@@ -94,7 +94,7 @@ class WindowPrintTest : public QObject {
       own = std::make_unique<SaveDialogAnswer>(name);
       answer = own.get();
     }
-    ClickTool(*rig.calc, 8);
+    ClickTool(*rig.calc, Tool::Print);
     FrmPrint* dialog = FrmPrint::Current();
     QVERIFY(dialog);
     dialog->option(1).click();
@@ -118,7 +118,7 @@ class WindowPrintTest : public QObject {
     bool hidden = false;
     rig.boxes.Expect({QStringLiteral("Nessun dato da stampare!"), QStringLiteral("Numerina"),
                       QMessageBox::Warning, [&] { hidden = !rig.calc->isVisible(); }});
-    ClickTool(*rig.calc, 8);
+    ClickTool(*rig.calc, Tool::Print);
     rig.CheckBoxes();
     QVERIFY(hidden);
     QVERIFY(rig.calc->isVisible());
@@ -155,7 +155,7 @@ class WindowPrintTest : public QObject {
 
     // A second opening raises the same dialog.
     dialog->option(1).click();
-    ClickTool(*rig.calc, 8);
+    ClickTool(*rig.calc, Tool::Print);
     QCOMPARE(FrmPrint::Current(), dialog);
     int dialogs = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -165,7 +165,7 @@ class WindowPrintTest : public QObject {
     // Escape is Annulla; the choice is not kept.
     QTest::keyClick(&dialog->option(1), Qt::Key_Escape);
     QTRY_VERIFY(!FrmPrint::Current());
-    ClickTool(*rig.calc, 8);
+    ClickTool(*rig.calc, Tool::Print);
     QVERIFY(FrmPrint::Current());
     QVERIFY(FrmPrint::Current()->option(0).isChecked());
     rig.CheckBoxes();
@@ -249,7 +249,7 @@ class WindowPrintTest : public QObject {
 
     // Whole on the window, with the report panel shown and hidden.
     for (int round = 0; round < 2; ++round) {
-      if (round == 1) ClickTool(*rig.calc, 3);
+      if (round == 1) ClickTool(*rig.calc, Tool::Report);
       ShowPrintNotice(*rig.calc, 600);
       QVERIFY(rig.calc->rect().contains(notice->geometry()));
       const QRect needed = notice->fontMetrics().boundingRect(
@@ -370,7 +370,7 @@ class WindowPrintTest : public QObject {
     }
     e.Number_Click(1);
     e.Operator_Click(kEquals);
-    ClickTool(*rig.calc, 8);
+    ClickTool(*rig.calc, Tool::Print);
     FrmPrint* dialog = FrmPrint::Current();
     QVERIFY(dialog);
     QElapsedTimer clock;

@@ -180,7 +180,7 @@ class DesktopTest : public QObject {
     QCOMPARE(fresh.display().text(), QStringLiteral("0,"));
     QCOMPARE(fresh.Tape().TapeText(), QString());
     QCOMPARE(fresh.MemText(), QString());
-    QCOMPARE(fresh.engine().DecimalPlaces, 1);
+    QCOMPARE(fresh.engine().Snapshot().DecimalPlaces, 1);
     // The new window works and unloads again like the first.
     ClickKeys(fresh, "4 +");
     QCOMPARE(fresh.display().text(), QStringLiteral("4,"));
@@ -205,7 +205,7 @@ class DesktopTest : public QObject {
   void withoutTrayNothingHidesOutOfReach() {
     DesktopRig rig(false);
     Calculator& calc = rig.calc();
-    ClickTool(calc, 9);  // hide: to the taskbar instead
+    ClickTool(calc, Tool::Minimise);  // hide: to the taskbar instead
     QVERIFY(calc.isMinimized() || calc.windowState().testFlag(Qt::WindowMinimized));
     rig.desktop.MostraCalcolatrice();
     QTest::keyClick(&calc.focusButton(), Qt::Key_Escape);
@@ -216,11 +216,11 @@ class DesktopTest : public QObject {
   void hideWithTrayHidesAndToolbarCloseRemovesIcon() {
     DesktopRig rig(true);
     Calculator& calc = rig.calc();
-    ClickTool(calc, 9);
+    ClickTool(calc, Tool::Minimise);
     QVERIFY(!calc.isVisible());
     rig.desktop.task().Tray_Activated(QSystemTrayIcon::DoubleClick);
     QVERIFY(calc.isVisible());
-    ClickTool(calc, 0);
+    ClickTool(calc, Tool::Close);
     QCOMPARE(rig.quits, 1);
     QVERIFY(!rig.desktop.task().IconInTray());
   }
@@ -355,7 +355,7 @@ class DesktopTest : public QObject {
     DesktopRig rig(true);
     Calculator& calc = rig.calc();
     const QPoint where = calc.pos();
-    ClickTool(calc, 7);
+    ClickTool(calc, Tool::Info);
     QVERIFY(AperturaDaBarra);
     QVERIFY(!calc.isVisible());
     QVERIFY(Shown(frmAbout::Aperto()));
@@ -378,7 +378,7 @@ class DesktopTest : public QObject {
   void aboutConfigurationButtonKeepsTheFlag() {
     QFETCH(bool, fromToolbar);
     DesktopRig rig(true);
-    if (fromToolbar) ClickTool(rig.calc(), 7);
+    if (fromToolbar) ClickTool(rig.calc(), Tool::Info);
     else rig.desktop.task().mnuFile_Click(3);
     frmAbout* box = frmAbout::Aperto();
     QTest::mousePress(&box->configButton(), Qt::LeftButton);

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "skin_pixels.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui::test {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "skin_pixels.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 namespace numerina::ui::test {
 namespace {
@@ -18,7 +18,7 @@ QRect ToolSquare(const ToolDef& t) { return QRect(t.x, t.y, kToolSize, kToolSize
 // Inside the button's rim and bevel: the face with its icon.
 QRect IconArea(const ToolDef& t, qreal dpr) { return DeviceRect(QRect(t.x + 2, t.y + 2, 9, 9), dpr); }
 
-QImage Tool(qreal dpr, const ToolDef& t, bool pressed, bool enabled) {
+QImage ToolImage(qreal dpr, const ToolDef& t, bool pressed, bool enabled) {
   return Paint(dpr, [&](QPainter& p) { Skin::PaintTool(p, t, pressed, enabled); });
 }
 
@@ -29,7 +29,7 @@ TEST_P(ToolRatio, PressedButtonIsDarker) {
   for (const ToolDef& t : kTools) {
     SCOPED_TRACE(std::string(t.tooltip));
     const QRect sq = DeviceRect(ToolSquare(t), dpr);
-    EXPECT_LT(MeanLuminance(Tool(dpr, t, true, true), sq), MeanLuminance(Tool(dpr, t, false, true), sq) * 0.90);
+    EXPECT_LT(MeanLuminance(ToolImage(dpr, t, true, true), sq), MeanLuminance(ToolImage(dpr, t, false, true), sq) * 0.90);
   }
 }
 
@@ -37,7 +37,7 @@ TEST_P(ToolRatio, DisabledButtonIsGreyedOut) {
   const qreal dpr = GetParam();
   for (const ToolDef& t : kTools) {
     SCOPED_TRACE(std::string(t.tooltip));
-    const QImage on = Tool(dpr, t, false, true), off = Tool(dpr, t, false, false);
+    const QImage on = ToolImage(dpr, t, false, true), off = ToolImage(dpr, t, false, false);
     const FaceMark mOn = MeasureFace(on, IconArea(t, dpr)), mOff = MeasureFace(off, IconArea(t, dpr));
     EXPECT_NE(on, off);
     // The icon is clear when enabled and faint when disabled.
@@ -52,7 +52,7 @@ TEST_P(ToolRatio, ButtonPaintsAllOfItsSquareAndNothingElse) {
   for (const ToolDef& t : kTools)
     for (int state = 0; state < 3; ++state) {
       SCOPED_TRACE(std::string(t.tooltip) + " state " + std::to_string(state));
-      const QImage img = Tool(dpr, t, state == 1, state != 2);
+      const QImage img = ToolImage(dpr, t, state == 1, state != 2);
       const QRect sq = DeviceRect(ToolSquare(t), dpr);
       for (QRgb c : Pixels(img, sq)) ASSERT_TRUE(c != kSentinel && qAlpha(c) == 255);
       EXPECT_EQ(ChangedOutside(img, blank, sq), 0);
@@ -118,11 +118,11 @@ TEST(ToolbarStrip, CellsMatchTheWindowButtons) {
 // The strips' cell order: copy, paste, report, information, help, minimise,
 // close, print, more decimals, fewer decimals.
 TEST(ToolbarStrip, CellOrderFollowsTheStrip) {
-  const ToolIcon order[] = {ToolIcon::Copy, ToolIcon::Paste, ToolIcon::Report, ToolIcon::Info,  ToolIcon::Help,
-                            ToolIcon::Minimise, ToolIcon::Close, ToolIcon::Print, ToolIcon::More, ToolIcon::Fewer};
+  const Tool order[] = {Tool::Copy, Tool::Paste, Tool::Report, Tool::Info,  Tool::Help,
+                            Tool::Minimise, Tool::Close, Tool::Print, Tool::More, Tool::Fewer};
   for (const ToolDef& t : kTools) {
     ASSERT_EQ(t.cell % 14, 0);
-    EXPECT_EQ(order[t.cell / 14], t.icon) << t.tooltip;
+    EXPECT_EQ(order[t.cell / 14], t.tool) << t.tooltip;
   }
 }
 

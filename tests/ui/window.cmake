@@ -9,7 +9,6 @@ foreach(area ${NUMERINA_WINDOW_TESTS})
   set(target window_${area}_test)
   add_executable(${target} ${CMAKE_CURRENT_LIST_DIR}/${target}.cpp
                            ${CMAKE_CURRENT_LIST_DIR}/window_support.h)
-  set_target_properties(${target} PROPERTIES AUTOMOC ON)
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   target_link_libraries(${target} PRIVATE numerina_ui Qt6::Test)
   add_test(NAME ${target} COMMAND ${target})

@@ -56,7 +56,7 @@ void AccessTest::pressActionActs() {
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(rig.Display(), QStringLiteral("12,"));
-  QAccessibleInterface* report = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(3));
+  QAccessibleInterface* report = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Report));
   report->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(rig.calc->width(), 205);
 }
@@ -66,16 +66,16 @@ void AccessTest::toolsAreButtons() {
   rig.folder.WriteSettings({"Decimali=1"});
   rig.Start();
   for (const ToolDef& t : kTools) {
-    QAccessibleInterface* tool = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(t.index));
+    QAccessibleInterface* tool = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(t.tool));
     QVERIFY(tool);
     QCOMPARE(tool->role(), QAccessible::Button);
     QCOMPARE(tool->text(QAccessible::Name),
              QString::fromUtf8(t.accessible.data(), qsizetype(t.accessible.size())));
   }
   // A disabled button says so.
-  ClickTool(*rig.calc, 5);
-  QCOMPARE(rig.calc->engine().DecimalPlaces, 0);
-  QAccessibleInterface* fewer = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(5));
+  ClickTool(*rig.calc, Tool::Fewer);
+  QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, 0);
+  QAccessibleInterface* fewer = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Fewer));
   QVERIFY(fewer->state().disabled);
 }
 
@@ -96,7 +96,7 @@ void AccessTest::cursors() {
   for (std::size_t row = 0; row < kKeys.size(); ++row)
     QCOMPARE(rig.calc->keyButton(int(row)).cursor().shape(), Qt::PointingHandCursor);
   for (const ToolDef& t : kTools)
-    QCOMPARE(rig.calc->toolButton(t.index).cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(rig.calc->toolButton(t.tool).cursor().shape(), Qt::PointingHandCursor);
   QCOMPARE(rig.calc->bannerButton(2).cursor().shape(), Qt::PointingHandCursor);
   QCOMPARE(rig.calc->display().cursor().shape(), Qt::ArrowCursor);
   QCOMPARE(rig.calc->cursor().shape(), Qt::ArrowCursor);

@@ -72,8 +72,8 @@ void ConfTest::noSettingsFile() {
   QCOMPARE(c.width(), 401);
   QCOMPARE(c.height(), 275);
   QVERIFY(c.ReportVisibile());
-  QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Nascondi report"));
-  QCOMPARE(c.engine().DecimalPlaces, 2);
+  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 2);
   QVERIFY(c.Banner(2) == Calculator::BannerShows::Logo);
   QVERIFY(c.Banner(1) == Calculator::BannerShows::Hidden);
   QVERIFY(!c.bannerButton(1).isVisible());
@@ -90,8 +90,8 @@ void ConfTest::reportHidden() {
   Calculator& c = *rig.calc;
   QCOMPARE(c.width(), 205);
   QVERIFY(!c.ReportVisibile());
-  QVERIFY(c.ToolLooksPressed(3));
-  QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Mostra report"));
+  QVERIFY(c.ToolLooksPressed(Tool::Report));
+  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Mostra report"));
   QCOMPARE(Setting(kReport), QStringLiteral("0"));
   // The narrow window is still placed as the full one would be.
   QCOMPARE(c.pos(), CentredPlace());
@@ -114,8 +114,8 @@ void ConfTest::reportShown() {
   const bool hidden = line == QLatin1String("Report= 0 ");
   QCOMPARE(rig.calc->width(), hidden ? 205 : 401);
   if (!hidden) {
-    QCOMPARE(rig.calc->toolButton(3).toolTip(), QStringLiteral("Report"));
-    QVERIFY(!rig.calc->ToolLooksPressed(3));
+    QCOMPARE(rig.calc->toolButton(Tool::Report).toolTip(), QStringLiteral("Report"));
+    QVERIFY(!rig.calc->ToolLooksPressed(Tool::Report));
   }
 }
 
@@ -179,9 +179,9 @@ void ConfTest::decimali() {
   Rig rig;
   rig.folder.WriteSettings({"Decimali=" + value});
   rig.Start();
-  QCOMPARE(rig.calc->engine().DecimalPlaces, places);
-  QVERIFY(rig.calc->toolButton(4).isEnabled());
-  QVERIFY(rig.calc->toolButton(5).isEnabled());
+  QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, places);
+  QVERIFY(rig.calc->toolButton(Tool::More).isEnabled());
+  QVERIFY(rig.calc->toolButton(Tool::Fewer).isEnabled());
   TypeKeys(*rig.calc, "1+");
   const QString line = rig.TapeShown();
   QCOMPARE(line.section(QChar(0x00A0), 0, 0), places == 0 ? QStringLiteral("1")
@@ -335,7 +335,7 @@ void ConfTest::clearAllAppliesChangedSettings() {
   Calculator& c = *rig.calc;
   rig.folder.WriteSettings({"Decimali=0", "PrimoPiano=0", "Nome=Secondo", "Posizione=1500,3000"});
   QTest::keyClick(&c.focusButton(), Qt::Key_Delete);
-  QCOMPARE(c.engine().DecimalPlaces, 0);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 0);
   QVERIFY(!c.OnTop());
   QVERIFY(c.isVisible());
   QCOMPARE(c.NameText(), QStringLiteral("Secondo"));

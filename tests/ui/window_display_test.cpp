@@ -83,7 +83,7 @@ void DisplayTest::longerEntriesShowTheirEndAfterAMark() {
   QCOMPARE(d.Fitted().font.pixelSize(), (d.font().pixelSize() * 6 + 5) / 10);
   QVERIFY(LeftmostInk(Rendered(d)) > 0);
   // Copy still gives the whole number.
-  ClickTool(c, 1);
+  ClickTool(c, Tool::Copy);
   QCOMPARE(QGuiApplication::clipboard()->text(), d.text());
 }
 

@@ -39,10 +39,13 @@ void InstanceTest::foldersDoNotMeet() {
   QVERIFY(first.Listen());
   QVERIFY(other.Listen());
   QSignalSpy shownA(&first, &SingleInstance::ShowRequested);
+  QSignalSpy shownB(&other, &SingleInstance::ShowRequested);
   SingleInstance secondB(b.path());
   QVERIFY(!secondB.First());
   QVERIFY(secondB.AskRunningToShow());
-  QTest::qWait(100);
+  // The positive control: the request has reached its own folder's instance,
+  // in the same event loop as the first one, before the first is checked.
+  QTRY_COMPARE(shownB.count(), 1);
   QCOMPARE(shownA.count(), 0);
 }
 

@@ -5,9 +5,7 @@
 #include <QClipboard>
 #include <QScrollBar>
 
-#ifndef Q_MOC_RUN
 #include "engine/engine.h"
-#endif
 
 namespace numerina::ui::test {
 
@@ -140,7 +138,7 @@ void KeysTest::keyDownKeys() {
   QTest::keyClick(&c.focusButton(), Qt::Key_Delete);  // clear all
   QCOMPARE(rig.Display(), QStringLiteral("0,"));
   QVERIFY(rig.TapeShown().endsWith(QLatin1String("\r\n\r\n")));
-  QCOMPARE(c.engine().EntryTag, std::string("NONE"));
+  QCOMPARE(c.engine().Snapshot().EntryTag, EntryState::None);
 }
 
 void KeysTest::enterRunsEqualsOnce_data() {
@@ -269,7 +267,7 @@ void KeysTest::squareOverflowMessage() {
   rig.boxes.Expect({QStringLiteral("Numero troppo grande"), QStringLiteral("Numerina"),
                     QMessageBox::Warning, {}});
   QGuiApplication::clipboard()->setText(QStringLiteral("1E+200"));
-  ClickTool(*rig.calc, 2);
+  ClickTool(*rig.calc, Tool::Paste);
   ClickKeys(*rig.calc, "x²");
   QTRY_VERIFY(rig.boxes.AllSeen());
   QCOMPARE(rig.Display(), QStringLiteral("0,"));

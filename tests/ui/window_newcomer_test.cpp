@@ -33,17 +33,17 @@ void NewcomerTest::standardShortcuts() {
   // the "c" of clear all.
   clipboard->clear();
   QTest::keyClick(&c.focusButton(), Qt::Key_C, Qt::ControlModifier);
-  QVERIFY(c.ToolLooksPressed(1));
+  QVERIFY(c.ToolLooksPressed(Tool::Copy));
   QTRY_COMPARE(clipboard->text(), QStringLiteral("15,5"));
-  QTRY_VERIFY(!c.ToolLooksPressed(1));
+  QTRY_VERIFY(!c.ToolLooksPressed(Tool::Copy));
   QCOMPARE(rig.Display(), QStringLiteral("15,5"));
   // Ctrl+V pastes a spreadsheet cell, line end and all.
   clipboard->setText(QStringLiteral("42\n"));
   QTest::keyClick(&c.focusButton(), Qt::Key_V, Qt::ControlModifier);
-  QVERIFY(c.ToolLooksPressed(2));
+  QVERIFY(c.ToolLooksPressed(Tool::Paste));
   QTRY_COMPARE(rig.Display(), QStringLiteral("42,"));
   // Ctrl+Shift+C: the whole tape, one line per line.
-  QTRY_VERIFY(!c.ToolLooksPressed(2));
+  QTRY_VERIFY(!c.ToolLooksPressed(Tool::Paste));
   QTest::keyClick(&c.focusButton(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   QString tape = rig.TapeShown();
   tape.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -135,14 +135,14 @@ void NewcomerTest::reportShownByClearAllSaysHide() {
   rig.Start();
   Calculator& c = *rig.calc;
   QCOMPARE(c.width(), 205);
-  QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Mostra report"));
+  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Mostra report"));
   // "Report" no longer holds "0" (its write failed, or another hand): a
   // clear all shows the report again, and the button must say what it now
   // does.
   rig.folder.WriteSettings({});
   ClickKeys(c, "C");
   QCOMPARE(c.width(), 401);
-  QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Nascondi report"));
+  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
 }
 
 }  // namespace numerina::ui::test

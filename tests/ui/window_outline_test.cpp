@@ -119,7 +119,7 @@ void OutlineTest::windowMask() {
   rig.Start();
   QCOMPARE(rig.calc->mask(), RegionOfRuns(CalculatorRuns()));
   // Hiding the report keeps the outline; its right panel lies outside.
-  ClickTool(*rig.calc, 3);
+  ClickTool(*rig.calc, Tool::Report);
   QCOMPARE(rig.calc->mask(), RegionOfRuns(CalculatorRuns()));
 }
 

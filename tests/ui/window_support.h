@@ -23,9 +23,7 @@
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
 #include "ui/tapeview.h"
-#ifndef Q_MOC_RUN  // moc cannot read the engine's accented identifiers
 #include "ui/keytable.h"
-#endif
 
 namespace numerina::ui::test {
 
@@ -202,7 +200,7 @@ inline void TypeKeys(Calculator& calc, const QString& text) {
   QTest::keyClicks(&calc.focusButton(), text);
 }
 
-inline void ClickTool(Calculator& calc, int index, Qt::MouseButton button = Qt::LeftButton) {
+inline void ClickTool(Calculator& calc, Tool index, Qt::MouseButton button = Qt::LeftButton) {
   QTest::mouseClick(&calc.toolButton(index), button);
 }
 

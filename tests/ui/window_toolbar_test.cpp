@@ -1,5 +1,5 @@
 // The toolbar: decimals, report panel, copy and paste, help, close,
-// minimise, and the buttons that only draw for now.
+// minimise, and the information and print buttons, which only draw.
 #include "window_support.h"
 
 #include <QClipboard>
@@ -32,24 +32,24 @@ void ToolbarTest::fewerDecimalsTwiceThenMore() {
   rig.folder.WriteSettings({"Decimali=2"});
   rig.Start();
   Calculator& c = *rig.calc;
-  QVERIFY(c.toolButton(4).isEnabled());
-  QVERIFY(c.toolButton(5).isEnabled());
-  ClickTool(c, 5);
+  QVERIFY(c.toolButton(Tool::More).isEnabled());
+  QVERIFY(c.toolButton(Tool::Fewer).isEnabled());
+  ClickTool(c, Tool::Fewer);
   QCOMPARE(Setting(kDecimali), QStringLiteral("1"));
-  ClickTool(c, 5);
-  QCOMPARE(c.engine().DecimalPlaces, 0);
-  QCOMPARE(std::string(c.engine().CurrentPattern), std::string("#,##0"));
-  QVERIFY(!c.toolButton(5).isEnabled());
-  QVERIFY(c.toolButton(4).isEnabled());
+  ClickTool(c, Tool::Fewer);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 0);
+  QCOMPARE(std::string(c.engine().Snapshot().CurrentPattern), std::string("#,##0"));
+  QVERIFY(!c.toolButton(Tool::Fewer).isEnabled());
+  QVERIFY(c.toolButton(Tool::More).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("0"));
   // A disabled button takes no clicks: nothing changes, nothing is written.
   rig.folder.WriteSettings({"Decimali=9"});
-  ClickTool(c, 5);
+  ClickTool(c, Tool::Fewer);
   QCOMPARE(Setting(kDecimali), QStringLiteral("9"));
-  ClickTool(c, 4);
-  QCOMPARE(c.engine().DecimalPlaces, 1);
-  QVERIFY(c.toolButton(4).isEnabled());
-  QVERIFY(c.toolButton(5).isEnabled());
+  ClickTool(c, Tool::More);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 1);
+  QVERIFY(c.toolButton(Tool::More).isEnabled());
+  QVERIFY(c.toolButton(Tool::Fewer).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("1"));
 }
 
@@ -58,13 +58,13 @@ void ToolbarTest::moreDecimalsAtFour() {
   rig.folder.WriteSettings({"Decimali=4"});
   rig.Start();
   Calculator& c = *rig.calc;
-  QCOMPARE(c.engine().DecimalPlaces, 4);
-  QVERIFY(c.toolButton(4).isEnabled());  // enabled at start whatever the number
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 4);
+  QVERIFY(c.toolButton(Tool::More).isEnabled());  // enabled at start whatever the number
   QVERIFY(!rig.folder.SettingsFile().isEmpty());
-  ClickTool(c, 4);
-  QCOMPARE(c.engine().DecimalPlaces, 4);
-  QVERIFY(!c.toolButton(4).isEnabled());
-  QVERIFY(c.toolButton(5).isEnabled());
+  ClickTool(c, Tool::More);
+  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 4);
+  QVERIFY(!c.toolButton(Tool::More).isEnabled());
+  QVERIFY(c.toolButton(Tool::Fewer).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("4"));
 }
 
@@ -73,7 +73,7 @@ void ToolbarTest::decimalsApplyToTheNextNumber() {
   rig.Start();
   Calculator& c = *rig.calc;
   TypeKeys(c, "1+");
-  ClickTool(c, 4);
+  ClickTool(c, Tool::More);
   TypeKeys(c, "2=");
   // The line already written keeps its two decimals; the next ones have three.
   QCOMPARE(rig.TapeShown(), Tape("1,00···+|2,000···=|-----------------------------------|3,000·····|"));
@@ -86,16 +86,16 @@ void ToolbarTest::reportToggle() {
   const QPoint left = c.pos();
   QCOMPARE(c.width(), 401);
   QVERIFY(c.ReportVisibile());
-  ClickTool(c, 3);
+  ClickTool(c, Tool::Report);
   QCOMPARE(c.width(), 205);
   QCOMPARE(c.height(), 275);
   QCOMPARE(c.pos(), left);
   QVERIFY(!c.ReportVisibile());
-  QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Mostra report"));
+  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Mostra report"));
   QCOMPARE(Setting(kReport), QStringLiteral("0"));
-  ClickTool(c, 3);
+  ClickTool(c, Tool::Report);
   QCOMPARE(c.width(), 401);
-  QCOMPARE(c.toolButton(3).toolTip(), QStringLiteral("Nascondi report"));
+  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
   QCOMPARE(Setting(kReport), QStringLiteral("1"));
   QCOMPARE(c.pos(), left);
 }
@@ -104,21 +104,21 @@ void ToolbarTest::reportButtonLook() {
   Rig rig;
   rig.Start();
   Calculator& c = *rig.calc;
-  QVERIFY(!c.ToolLooksPressed(3));
-  QTest::mousePress(&c.toolButton(3), Qt::LeftButton);
-  QVERIFY(c.ToolLooksPressed(3));
-  QTest::mouseRelease(&c.toolButton(3), Qt::LeftButton);
+  QVERIFY(!c.ToolLooksPressed(Tool::Report));
+  QTest::mousePress(&c.toolButton(Tool::Report), Qt::LeftButton);
+  QVERIFY(c.ToolLooksPressed(Tool::Report));
+  QTest::mouseRelease(&c.toolButton(Tool::Report), Qt::LeftButton);
   // Stays pressed while the report is hidden.
-  QVERIFY(c.ToolLooksPressed(3));
+  QVERIFY(c.ToolLooksPressed(Tool::Report));
   QVERIFY(!c.ReportVisibile());
-  ClickTool(c, 3);
-  QVERIFY(!c.ToolLooksPressed(3));
+  ClickTool(c, Tool::Report);
+  QVERIFY(!c.ToolLooksPressed(Tool::Report));
   QVERIFY(c.ReportVisibile());
   // The keys still look released after the panel came back.
   for (std::size_t row = 0; row < kKeys.size(); ++row) QVERIFY(!c.KeyLooksPressed(int(row)));
   // A right press draws what a click would do, and does nothing.
-  ClickTool(c, 3, Qt::RightButton);
-  QVERIFY(c.ToolLooksPressed(3));
+  ClickTool(c, Tool::Report, Qt::RightButton);
+  QVERIFY(c.ToolLooksPressed(Tool::Report));
   QVERIFY(c.ReportVisibile());
 }
 
@@ -140,12 +140,12 @@ void ToolbarTest::copyAndPaste() {
   Rig rig;
   rig.Start();
   QGuiApplication::clipboard()->setText(clipboard);
-  ClickTool(*rig.calc, 2);
+  ClickTool(*rig.calc, Tool::Paste);
   QCOMPARE(QString::fromStdString(rig.calc->engine().EntryText()), entry);
   QCOMPARE(rig.Display(), display);
   if (entry != QLatin1String("0,")) {
-    QCOMPARE(rig.calc->engine().EntryTag, std::string("NUMS"));
-    ClickTool(*rig.calc, 1);
+    QCOMPARE(rig.calc->engine().Snapshot().EntryTag, EntryState::Digits);
+    ClickTool(*rig.calc, Tool::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), display);
   }
 }
@@ -154,14 +154,14 @@ void ToolbarTest::copyOfANonNumberLeavesTheClipboard() {
   Rig rig;
   rig.Start();
   TypeKeys(*rig.calc, "1234.5");
-  ClickTool(*rig.calc, 1);
+  ClickTool(*rig.calc, Tool::Copy);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1.234,5"));
   // "5 − ," leaves the lone comma on the display: not a number.
   QTest::keyClick(&rig.calc->focusButton(), Qt::Key_Delete);
   TypeKeys(*rig.calc, "5-");
   ClickKeys(*rig.calc, ",");
   QCOMPARE(rig.Display(), QStringLiteral(","));
-  ClickTool(*rig.calc, 1);
+  ClickTool(*rig.calc, Tool::Copy);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1.234,5"));
 }
 
@@ -182,7 +182,7 @@ void ToolbarTest::displayClicksCopyAndPaste() {
 void ToolbarTest::helpOpensThePage() {
   Rig rig;
   rig.Start();
-  ClickTool(*rig.calc, 6);
+  ClickTool(*rig.calc, Tool::Help);
   QCOMPARE(rig.opened.size(), 1);
   QCOMPARE(rig.opened.front(),
            QString::fromStdString(CartellaProgramma()) + QStringLiteral("/numerina.html"));
@@ -192,16 +192,16 @@ void ToolbarTest::helpOpensThePage() {
 void ToolbarTest::closeEndsTheProgram() {
   Rig rig;
   rig.Start();
-  ClickTool(*rig.calc, 0, Qt::RightButton);
+  ClickTool(*rig.calc, Tool::Close, Qt::RightButton);
   QCOMPARE(rig.quits, 0);
-  ClickTool(*rig.calc, 0);
+  ClickTool(*rig.calc, Tool::Close);
   QCOMPARE(rig.quits, 1);
 }
 
 void ToolbarTest::minimiseWithoutTray() {
   Rig rig;
   rig.Start();
-  ClickTool(*rig.calc, 9);
+  ClickTool(*rig.calc, Tool::Minimise);
   QTRY_VERIFY(rig.calc->windowState() & Qt::WindowMinimized);
   rig.calc->BringToFront();
   QTRY_VERIFY(!(rig.calc->windowState() & Qt::WindowMinimized));
@@ -214,7 +214,7 @@ void ToolbarTest::infoAndPrintOnlyDraw() {
   Calculator& c = *rig.calc;
   TypeKeys(c, "1+1=");
   const QString tape = rig.TapeShown();
-  for (int index : {7, 8}) {
+  for (Tool index : {Tool::Info, Tool::Print}) {
     QTest::mousePress(&c.toolButton(index), Qt::LeftButton);
     QVERIFY(c.ToolLooksPressed(index));
     QTest::mouseRelease(&c.toolButton(index), Qt::LeftButton);
@@ -231,9 +231,9 @@ void ToolbarTest::toolTips() {
   rig.folder.WriteSettings({"Report=1"});
   rig.Start();
   for (const ToolDef& t : kTools)
-    QCOMPARE(rig.calc->toolButton(t.index).toolTip(),
+    QCOMPARE(rig.calc->toolButton(t.tool).toolTip(),
              QString::fromUtf8(t.tooltip.data(), qsizetype(t.tooltip.size())));
-  QCOMPARE(rig.calc->toolButton(3).toolTip(), QStringLiteral("Report"));
+  QCOMPARE(rig.calc->toolButton(Tool::Report).toolTip(), QStringLiteral("Report"));
   QCOMPARE(rig.calc->display().toolTip(), QStringLiteral("Sx Copia/Dx Incolla"));
   QCOMPARE(rig.calc->bannerButton(1).toolTip(), QStringLiteral("Informazioni"));
 }

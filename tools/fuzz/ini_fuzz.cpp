@@ -18,6 +18,7 @@
 #include "config/initext.h"
 #include "config/settings.h"
 #include "engine/cp1252.h"
+#include "engine/utf8.h"
 
 namespace {
 
@@ -27,25 +28,12 @@ void Check(bool ok) {
   if (!ok) std::abort();
 }
 
-std::size_t CharCount(const std::string& s) {
-  std::size_t n = 0;
-  for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return n;
-}
-
 std::string Expected(const std::string& value) {
   std::string clean = IniCleanValue(value);
   const auto first = clean.find_first_not_of(" \t\v\f\r");
   if (first == std::string::npos) return {};
   clean = clean.substr(first, clean.find_last_not_of(" \t\v\f\r") - first + 1);
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < clean.size(); ++i) {
-    if ((static_cast<unsigned char>(clean[i]) & 0xC0) != 0x80 && count++ == kIniValueMax) {
-      clean.resize(i);
-      break;
-    }
-  }
-  return clean;
+  return CutChars(std::move(clean), kIniValueMax);
 }
 
 // True when (s2, k2) names the same key as (s1, k1): a file holding only

@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QTextStream>
 
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 int main(int argc, char** argv) {
   // No screen is needed to paint into a pixmap.

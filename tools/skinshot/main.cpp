@@ -20,7 +20,8 @@
 #include <array>
 #include <cmath>
 
-#include "ui/skin.h"
+#include "engine/product.h"
+#include "ui/skin/skin.h"
 
 using namespace numerina::ui;
 
@@ -85,9 +86,10 @@ void PaintDemo(QPainter& p) {
   name.setPointSizeF(8.25);
   p.setFont(name);
   p.setPen(QColor(64, 64, 64));
-  p.drawText(QPoint(222, 6 + 11), QStringLiteral("Numerina Desktop"));
+  const QString product = QString::fromUtf8(numerina::kProductName.data(), static_cast<qsizetype>(numerina::kProductName.size()));
+  p.drawText(QPoint(222, 6 + 11), product);
   p.setPen(Qt::white);
-  p.drawText(QPoint(223, 7 + 11), QStringLiteral("Numerina Desktop"));
+  p.drawText(QPoint(223, 7 + 11), product);
 }
 
 QImage Window(qreal dpr, bool pressed, bool demo) {
@@ -95,7 +97,7 @@ QImage Window(qreal dpr, bool pressed, bool demo) {
   QPainter p(&pm);
   if (pressed) {
     for (const KeyDef& k : kKeys) Skin::PaintKey(p, k, true);
-    for (const ToolDef& t : kTools) Skin::PaintTool(p, t, t.index < 4 || t.index > 5, t.index < 4 || t.index > 5);
+    for (const ToolDef& t : kTools) Skin::PaintTool(p, t, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5);
   }
   if (demo) PaintDemo(p);
   p.end();

@@ -2,10 +2,16 @@
 
 #include <ostream>
 
+#include "config/settings.h"
+
 namespace numerina::tape {
 
 void ScriptHost::MessageBox(std::string_view text, std::string_view, MessageIcon) {
   out_ << "message: " << text << '\n';
+}
+
+void ScriptHost::Write(std::string_view key, std::string_view value) {
+  if (key == kDecimali) decimals_ = DecimaliFromSetting(value);
 }
 
 void RunActions(Engine& engine, ScriptHost& host, const std::vector<Action>& actions,
@@ -16,14 +22,9 @@ void RunActions(Engine& engine, ScriptHost& host, const std::vector<Action>& act
         engine.Click(a.key);
         break;
       case Action::Kind::MoreDecimals:
-      case Action::Kind::FewerDecimals: {
-        const bool fewer = a.kind == Action::Kind::FewerDecimals;
-        // A disabled toolbar button takes no clicks.
-        if (fewer ? !engine.FewerDecimalsEnabled() : !engine.MoreDecimalsEnabled()) break;
-        engine.CambiaDecimali(fewer);
-        host.StoreDecimals(engine.DecimalPlaces);
+      case Action::Kind::FewerDecimals:
+        CambiaDecimaliCommand(engine, a.kind == Action::Kind::FewerDecimals, host);
         break;
-      }
       case Action::Kind::Copy:
         if (const auto text = engine.CopyText()) out << "clipboard: " << *text << '\n';
         break;
@@ -38,7 +39,7 @@ void WriteSummary(const Engine& engine, std::ostream& out) {
   out << "display: " << engine.Display() << '\n'
       << "entry: " << engine.EntryText() << '\n'
       << "memory: " << engine.MemIndicator() << '\n'
-      << "decimals: " << engine.DecimalPlaces << '\n';
+      << "decimals: " << engine.Snapshot().DecimalPlaces << '\n';
 }
 
 }  // namespace numerina::tape

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <vector>
 
+#include "commands/commands.h"
 #include "engine/engine.h"
 #include "tools/tape/script.h"
 
@@ -12,15 +13,15 @@ namespace numerina::tape {
 
 // A host with no windows: message boxes are answered at once and written to
 // the output; the "Decimali" setting lives in memory.
-class ScriptHost : public Host {
+class ScriptHost : public Host, public SettingsWriter {
  public:
   ScriptHost(std::ostream& out, int decimals) : out_(out), decimals_(decimals) {}
 
   void MessageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
   void RerunStartup(Engine& engine) override { engine.SetDecimalPlaces(decimals_); }
 
-  int StoredDecimals() const { return decimals_; }
-  void StoreDecimals(int d) { decimals_ = d; }
+  // Keeps "Decimali" for the next clear all; other settings are dropped.
+  void Write(std::string_view key, std::string_view value) override;
 
  private:
   std::ostream& out_;

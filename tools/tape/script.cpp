@@ -3,56 +3,29 @@
 #include <array>
 #include <utility>
 
-#include "engine/cp1252.h"
+#include "engine/utf8.h"
 
 namespace numerina::tape {
 namespace {
 
 using Kind = Action::Kind;
 
+// The script names of the toolbar commands; keys have theirs in kKeyboard.
 struct Named {
   std::string_view name;
-  Action action;
+  Action::Kind kind;
 };
+constexpr std::array<Named, 3> kCommands = {{
+    {"DEC+", Kind::MoreDecimals},
+    {"DEC-", Kind::FewerDecimals},
+    {"COPY", Kind::Copy},
+}};
 
-Action KeyAction(Button b, int index = 0) { return Action{Kind::Key, KeyRef{b, index}, {}}; }
-
-const std::array<Named, 22>& Names() {
-  static const std::array<Named, 22> names = {{
-      {"00", KeyAction(Button::Number, 10)},
-      {"000", KeyAction(Button::Number, 11)},
-      {"BACK", KeyAction(Button::Back)},
-      {"CE", KeyAction(Button::CancelEntry)},
-      {"C", KeyAction(Button::Cancel)},
-      {"SIGN", KeyAction(Button::Più_meno)},
-      {"SQRT", KeyAction(Button::Sqrt)},
-      {"SQR", KeyAction(Button::ElevQuadrato)},
-      {"INV", KeyAction(Button::Inverso)},
-      {"PCT", KeyAction(Button::Percent)},
-      {"MS", KeyAction(Button::Memoria)},
-      {"M+", KeyAction(Button::MemoriaPiù)},
-      {"MR", KeyAction(Button::RichMemoria)},
-      {"MC", KeyAction(Button::CancMemoria)},
-      {"EUR", KeyAction(Button::ConvEuro)},
-      {"LIRE", KeyAction(Button::ConvLire)},
-      {"ENTER", Action{Kind::Key, *KeyDownMap(kVkReturn), {}}},
-      {"DEL", Action{Kind::Key, *KeyDownMap(kVkDelete), {}}},
-      {"HOME", Action{Kind::Key, *KeyDownMap(kVkHome), {}}},
-      {"DEC+", Action{Kind::MoreDecimals, {}, {}}},
-      {"DEC-", Action{Kind::FewerDecimals, {}, {}}},
-      {"COPY", Action{Kind::Copy, {}, {}}},
-  }};
-  return names;
-}
-
-// Decodes the code point at text[i] (the text is known to be UTF-8).
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(text[i]);
-  const std::size_t len = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
-  char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-  for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-  i += len;
-  return cp;
+std::optional<Action> ActionOfName(std::string_view name) {
+  if (const std::optional<KeyRef> key = KeyOfName(name)) return Action{Kind::Key, *key, {}};
+  for (const Named& n : kCommands)
+    if (n.name == name) return Action{n.kind, {}, {}};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -83,22 +56,18 @@ ParseResult ParseScript(std::string_view utf8) {
         result.actions.push_back(Action{Kind::Paste, {}, std::string(name.substr(kPaste.size()))});
         continue;
       }
-      bool found = false;
-      for (const Named& n : Names()) {
-        if (n.name == name) {
-          result.actions.push_back(n.action);
-          found = true;
-          break;
-        }
-      }
-      if (!found) {
+      const std::optional<Action> named = ActionOfName(name);
+      if (named) result.actions.push_back(*named);
+      if (!named) {
         result.error = "unknown key name [" + std::string(name) + "]";
         result.actions.clear();
         return result;
       }
       continue;
     }
-    if (const std::optional<KeyRef> key = GestisciTasto(NextCodePoint(utf8, i)))
+    char32_t cp = 0;
+    i += DecodeUtf8(utf8, i, cp);  // the whole script was checked above
+    if (const std::optional<KeyRef> key = GestisciTasto(cp))
       result.actions.push_back(Action{Kind::Key, *key, {}});
   }
   return result;

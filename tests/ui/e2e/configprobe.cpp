@@ -30,7 +30,7 @@
 #include "ui/aperturadabarra.h"
 #include "ui/calculator.h"
 #include "ui/frmconfig.h"
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 using namespace numerina::ui;
 

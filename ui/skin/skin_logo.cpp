@@ -10,8 +10,9 @@
 #include <array>
 #include <cmath>
 
-#include "ui/skin.h"
-#include "ui/skin_parts.h"
+#include "engine/product.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui::skin {
 namespace {
@@ -94,7 +95,8 @@ void PaintLogoOn(DeviceCanvas& c, const QRectF& frame) {
   const qreal top = frame.top() + std::max<qreal>(0, std::floor((frame.height() - 16) / 2));
   PaintMachine(Grid(p, QPointF(c.X(frame.left() + 1), c.Y(top)), s), s >= 1.5);
 
-  const QString word = QStringLiteral("Numerina");
+  const QString word =
+      QString::fromUtf8(kProductShortName.data(), static_cast<qsizetype>(kProductShortName.size()));
   const int left = c.X(frame.left() + 20);
   const qreal room = clip.right() + 1 - left - c.Len(1);
   QFont f(QStringLiteral("Verdana"));

@@ -10,6 +10,7 @@
 
 #include <QLinearGradient>
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <cstdlib>
@@ -17,25 +18,12 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/skin.h"
-#include "ui/skin_parts.h"
+#include "ui/outline_table.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui::skin {
 namespace {
-
-// The outline's first five lines, both panels: x1 and x2 (excluded) of the
-// left run, then of the right run. The last five lines mirror these; every
-// line between is whole (x 0 to 400).
-struct CornerLine {
-  int leftX1, leftX2, rightX1, rightX2;
-};
-constexpr std::array<CornerLine, 5> kCornerLines = {{
-    {5, 200, 209, 395},
-    {3, 202, 207, 397},
-    {2, 203, 206, 398},
-    {1, 204, 205, 399},
-    {1, 204, 205, 399},
-}};
 
 // A panel: x from a to b (excluded), h lines high.
 struct PanelShape {
@@ -43,18 +31,31 @@ struct PanelShape {
   bool operator<(const PanelShape& o) const { return std::tie(a, b, h) < std::tie(o.a, o.b, o.h); }
 };
 
+// The visible part of line y of the calculator inside [a, b): [x1, x2),
+// from the window's outline.
+std::pair<int, int> CalculatorRun(int y, int a, int b) {
+  for (const OutlineBand& band : kCalculatorBands) {
+    if (y < band.first || y > band.last) continue;
+    for (const auto& [x1, x2] : {std::pair{band.x1a, band.x2a}, std::pair{band.x1b, band.x2b}}) {
+      const int left = std::max(x1, a), right = std::min(x2, b);
+      if (left < right) return {left, right};
+    }
+  }
+  return {a, a};
+}
+
 // The visible part of line y inside a panel: [x1, x2). The calculator's two
-// panels have their own corner runs; a panel standing alone (a dialog) has
-// the left panel's corners at both ends.
+// panels follow its outline; a panel standing alone (a dialog) has the left
+// panel's corners at both ends.
 std::pair<int, int> PanelRun(int y, const PanelShape& s) {
+  if (s.h == kSkinHeight && ((s.a == 0 && s.b == kPanelSplit) || (s.a == kPanelSplit && s.b == kSkinWidth)))
+    return CalculatorRun(y, s.a, s.b);
   int edge = -1;
   if (y < 5) edge = y;
   if (y >= s.h - 5) edge = s.h - 1 - y;
   if (edge < 0) return {s.a, s.b};
-  const CornerLine& l = kCornerLines[static_cast<std::size_t>(edge)];
-  if (s.h == kSkinHeight && s.a == 0 && s.b == kPanelSplit) return {l.leftX1, l.leftX2};
-  if (s.h == kSkinHeight && s.a == kPanelSplit && s.b == kSkinWidth) return {l.rightX1, l.rightX2};
-  return {s.a + l.leftX1, s.b - (kPanelSplit - l.leftX2)};
+  const auto [x1, x2] = CalculatorRun(edge, 0, kPanelSplit);
+  return {s.a + x1, s.b - (kPanelSplit - x2)};
 }
 
 enum Px : unsigned char { kOutside, kRim, kLight, kDark, kCorner, kInside };

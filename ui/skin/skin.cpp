@@ -1,13 +1,13 @@
 // The public face of the skin: the background, single keys and buttons, and
 // the picture sheets cut from the same painting.
 
-#include "ui/skin.h"
+#include "ui/skin/skin.h"
 
 #include <QPainter>
 
 #include <cmath>
 
-#include "ui/skin_parts.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui {
 namespace {

@@ -12,8 +12,8 @@
 
 #include <cmath>
 
-#include "ui/skin.h"
-#include "ui/skin_parts.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui::skin {
 namespace {
@@ -36,7 +36,7 @@ Family FamilyOf(const KeyDef& k) {
     case Button::Back:
       return Family::Clear;
     case Button::Memoria:
-    case Button::MemoriaPiù:
+    case Button::MemoriaPiu:
     case Button::CancMemoria:
     case Button::RichMemoria:
       return Family::Memory;

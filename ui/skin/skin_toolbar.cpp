@@ -11,8 +11,8 @@
 
 #include <cmath>
 
-#include "ui/skin.h"
-#include "ui/skin_parts.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui::skin {
 namespace {
@@ -77,22 +77,22 @@ class Icon {
 
 const QColor kInk(34, 42, 50), kPaper(250, 251, 250), kRed(178, 40, 30), kBlue(40, 90, 150);
 
-void PaintIcon(const Icon& i, ToolIcon icon) {
+void PaintIcon(const Icon& i, Tool icon) {
   switch (icon) {
-    case ToolIcon::Close:
+    case Tool::Close:
       i.Line(4, 4, 9, 9, 1.7, kRed);
       i.Line(4, 9, 9, 4, 1.7, kRed);
       break;
-    case ToolIcon::Copy:
+    case Tool::Copy:
       i.Box(2, 2, 8, 8, kInk, kPaper);
       i.Box(5, 5, 11, 11, kInk, kPaper);
       break;
-    case ToolIcon::Paste:
+    case Tool::Paste:
       i.Box(3, 3, 10, 11, kInk, QColor(214, 180, 120));
       i.Box(5, 5, 8, 10, kInk, kPaper);
       i.Fill(5, 2, 8, 4, kInk);
       break;
-    case ToolIcon::Report:
+    case Tool::Report:
       // The window with its report panel.
       i.Box(2, 3, 11, 10, kInk, kPaper);
       i.Fill(6, 3, 7, 10, kInk);
@@ -100,30 +100,30 @@ void PaintIcon(const Icon& i, ToolIcon icon) {
       i.Fill(8, 5, 10, 6, kInk);
       i.Fill(8, 7, 10, 8, kInk);
       break;
-    case ToolIcon::More:
+    case Tool::More:
       i.Fill(2, 8, 4, 10, kInk);
       i.Fill(5, 6, 11, 7.5, kInk);
       i.Fill(7.25, 3.75, 8.75, 9.75, kInk);
       break;
-    case ToolIcon::Fewer:
+    case Tool::Fewer:
       i.Fill(2, 8, 4, 10, kInk);
       i.Fill(5, 6, 11, 7.5, kInk);
       break;
-    case ToolIcon::Help:
+    case Tool::Help:
       i.Glyph(QStringLiteral("?"), 11, kInk);
       break;
-    case ToolIcon::Info:
+    case Tool::Info:
       i.Disc(6.5, 6.5, 4.5, kBlue);
       i.Fill(6, 3.5, 7, 4.5, kPaper);
       i.Fill(6, 5.5, 7, 9.5, kPaper);
       break;
-    case ToolIcon::Print:
+    case Tool::Print:
       i.Box(4, 2, 9, 6, kInk, kPaper);
       i.Fill(2, 5, 11, 9, kInk);
       i.Fill(9, 6, 10, 7, QColor(120, 200, 110));
       i.Box(4, 8, 9, 11, kInk, kPaper);
       break;
-    case ToolIcon::Minimise:
+    case Tool::Minimise:
       i.Fill(3, 8, 10, 10, kInk);
       break;
   }
@@ -157,7 +157,7 @@ void PaintToolOn(DeviceCanvas& c, const ToolDef& t, bool pressed, bool enabled) 
   }
   const QColor faceMid = pressed ? Shade(Mix(hi, lo, 0.5), 0.86) : Mix(hi, lo, 0.5);
   const qreal shift = pressed ? 1 : 0;
-  PaintIcon(Icon(c, t.x + shift, t.y + shift, enabled, faceMid), t.icon);
+  PaintIcon(Icon(c, t.x + shift, t.y + shift, enabled, faceMid), t.tool);
   p.restore();
 }
 

@@ -1,4 +1,4 @@
-#include "ui/skin_canvas.h"
+#include "ui/skin/skin_canvas.h"
 
 #include <QLinearGradient>
 #include <QPaintDevice>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows' artwork: the information panel and the about box.
-#include "ui/skin_panels.h"
+#include "ui/skin/skin_panels.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/skin.h"
-#include "ui/skin_canvas.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_canvas.h"
 
 namespace numerina::ui {
 namespace {

@@ -1,14 +1,14 @@
 // The print options dialog's pictures: a key cap stretched to the button's
 // size, and two small icons drawn on their own pixel grid.
 
-#include "ui/skin_print.h"
+#include "ui/skin/skin_print.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <cmath>
 
-#include "ui/skin_canvas.h"
+#include "ui/skin/skin_canvas.h"
 
 namespace numerina::ui {
 namespace {

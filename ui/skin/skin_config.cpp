@@ -10,8 +10,8 @@
 
 #include <cmath>
 
-#include "ui/skin.h"
-#include "ui/skin_parts.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skin_parts.h"
 
 namespace numerina::ui {
 namespace {
