@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine throughput: mixed office keying, the display of a very long entry,
 // and one operator key on a long tape.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmconfig_open: the time from frmConfig::Apri to the dialog's first paint,
 // over a number of openings (each closed again, which saves), with a
 // settings file that fills every control, in a process where the
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
   QTemporaryDir folder;
   numerina::SetSettingsFolderForTesting(folder.path().toStdString());
   std::ofstream(numerina::SettingsFilePath())
-      << "[Opzioni]\r\nPrimoPiano=1\r\nBannerPos=1\r\nBanner=/usr/share/pixmaps/logo-lungo-di-prova.bmp\r\n"
+      << "[Opzioni]\r\nPrimoPiano=1\r\nBannerPos=1\r\nBanner=/usr/share/pixmaps/"
+         "logo-lungo-di-prova.bmp\r\n"
          "NomePos=2\r\nNome=Studio Rossi & C.\r\nInfo=1\r\nLogoPic=logo.gif\r\nLogoNome=Studio\r\n"
          "1=Via Roma 1\r\n2=00100 Roma\r\n3=Tel. 06 1234567\r\n";
 
@@ -74,7 +76,9 @@ int main(int argc, char** argv) {
   }
   const double first = ms.front();
   std::sort(ms.begin(), ms.end());
-  std::printf("frmconfig_open: %d openings on %s%s: first %.1f ms, median %.1f ms, slowest %.1f ms\n",
-              runs, qPrintable(QGuiApplication::platformName()), alone ? ", alone" : ", calculator running", first, ms[ms.size() / 2], ms.back());
+  std::printf(
+      "frmconfig_open: %d openings on %s%s: first %.1f ms, median %.1f ms, slowest %.1f ms\n", runs,
+      qPrintable(QGuiApplication::platformName()), alone ? ", alone" : ", calculator running",
+      first, ms[ms.size() / 2], ms.back());
   return 0;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // main() of the window benchmarks: the registered benchmarks inside a
 // QApplication, on the offscreen platform unless another is set. cleanup

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text export of a long tape: target under 1 s for 1,000,000 lines,
 // written to the disk and flushed.
 

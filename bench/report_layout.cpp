@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page layout of a long tape: target under 200 ms for 100,000 lines.
 
 #include <benchmark/benchmark.h>
@@ -33,7 +34,9 @@ double ArialWidthMm(std::string_view text) {
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);
     if ((b & 0xC0) == 0x80) continue;
-    w += (b >= '0' && b <= '9') ? 1.63 : (b == ',' || b == '.' || b == ' ' || b >= 0xC0) ? 0.82 : 1.2;
+    w += (b >= '0' && b <= '9')                            ? 1.63
+         : (b == ',' || b == '.' || b == ' ' || b >= 0xC0) ? 0.82
+                                                           : 1.2;
   }
   return w;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tape growth: time per operator key and peak memory for tapes of 10,000,
 // 100,000 and 1,000,000 operator keys. Each size runs in its own process so
 // that its peak resident memory is its own.
@@ -44,9 +45,11 @@ int RunOne(long n) {
   }
   const auto t1 = std::chrono::steady_clock::now();
   const long peak = StatusKiB("VmHWM:");
-  const double nsPerKey = std::chrono::duration<double, std::nano>(t1 - t0).count() / static_cast<double>(n);
+  const double nsPerKey =
+      std::chrono::duration<double, std::nano>(t1 - t0).count() / static_cast<double>(n);
   const double tapeBytes = static_cast<double>(engine.Pcalc().Text().size());
-  std::printf("%ld %.1f %.0f %.0f\n", n, nsPerKey, tapeBytes, static_cast<double>(peak - before) * 1024);
+  std::printf("%ld %.1f %.0f %.0f\n", n, nsPerKey, tapeBytes,
+              static_cast<double>(peak - before) * 1024);
   return 0;
 }
 
@@ -63,9 +66,10 @@ int main(int argc, char** argv) {
     double tape = 0, grown = 0;
     if (!p || std::fscanf(p, "%ld %lf %lf %lf", &n, &perKey[i], &tape, &grown) != 4) return 1;
     pclose(p);
-    std::printf("%8ld operator keys: %7.1f ns per key (digit + operator), tape %10.0f bytes, "
-                "peak growth %10.0f bytes = %.2f x tape\n",
-                n, perKey[i], tape, grown, grown / tape);
+    std::printf(
+        "%8ld operator keys: %7.1f ns per key (digit + operator), tape %10.0f bytes, "
+        "peak growth %10.0f bytes = %.2f x tape\n",
+        n, perKey[i], tape, grown, grown / tape);
     if (i == 2) ratio = grown / tape;
   }
   const double slowdown = perKey[2] / perKey[0];

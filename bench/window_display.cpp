@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display's refresh with numbers of any length: a new text fitted into
 // the display (font steps, "…" and the right-hand end) and painted. The
 // refresh for a 100,000-digit entry must stay well under 10 ms, so typing
@@ -55,7 +56,12 @@ void BM_DisplayRefresh(benchmark::State& state) {
     c.display().repaint();
   }
 }
-BENCHMARK(BM_DisplayRefresh)->Arg(15)->Arg(20)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DisplayRefresh)
+    ->Arg(15)
+    ->Arg(20)
+    ->Arg(100)
+    ->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

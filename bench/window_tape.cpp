@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One more operator key on a long tape: the key's action and the append to
 // the tape's text box must cost the same at 100 lines and at 100,000.
 // Runs the real window on the offscreen platform (unless another is set).

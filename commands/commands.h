@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command layer: the toolbar's and the settings' rules that more than one
 // front end needs, in one place. The calculator window, numerina-tape and the

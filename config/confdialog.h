@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration dialog's rules that need no window: what it reads when
 // it opens, what it writes when it closes (keys and their order), the reset
@@ -69,6 +70,7 @@ std::optional<PictureLimit> PictureLimitOf(int place);
 bool PictureTooLarge(int place, int width, int height);
 
 // The message for a chosen file that holds no readable picture.
-inline constexpr std::string_view kPictureUnreadable = "Il file scelto non è un'immagine leggibile.";
+inline constexpr std::string_view kPictureUnreadable =
+    "Il file scelto non è un'immagine leggibile.";
 
 }  // namespace numerina

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ini.h"
 
 #include <fcntl.h>
@@ -82,9 +83,8 @@ std::string cIniFile::Value() const {
 }
 
 void cIniFile::Value(std::string_view value) {
-  Store(RewriteFile(path_, [&](std::string_view old) {
-    return IniWriteValue(old, section_, key_, value);
-  }));
+  Store(RewriteFile(
+      path_, [&](std::string_view old) { return IniWriteValue(old, section_, key_, value); }));
 }
 
 void cIniFile::DeleteValue() {
@@ -106,9 +106,8 @@ std::string cIniFile::INISection() const {
 }
 
 void cIniFile::INISection(std::string_view content) {
-  Store(RewriteFile(path_, [&](std::string_view old) {
-    return IniReplaceSection(old, section_, content);
-  }));
+  Store(RewriteFile(
+      path_, [&](std::string_view old) { return IniReplaceSection(old, section_, content); }));
 }
 
 std::string WithoutTrailingSlash(std::string folder) {

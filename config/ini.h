@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file access: the small INI file object, and the two calls
 // every reader and writer of a setting uses. There is no cache: each read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/initext.h"
 
 #include <vector>
@@ -62,8 +63,8 @@ class LineCursor {
     if (t.front() == '[') {
       // A header without its closing bracket still opens the section.
       line.kind = Kind::Header;
-      line.name = Trim(t.substr(1, t.find(']') == std::string_view::npos ? t.npos
-                                                                         : t.find(']') - 1));
+      line.name =
+          Trim(t.substr(1, t.find(']') == std::string_view::npos ? t.npos : t.find(']') - 1));
       return;
     }
     const auto eq = t.find('=');
@@ -124,7 +125,7 @@ bool UsableKey(std::string_view k) {
 struct SectionSpan {
   bool found = false;
   Line header;
-  std::size_t end = 0;   // first byte of the next header line, or the file's end
+  std::size_t end = 0;     // first byte of the next header line, or the file's end
   std::vector<Line> keys;  // the key lines in order
 };
 
@@ -168,8 +169,8 @@ std::string_view GapBeforeAppend(std::string_view bytes, std::string_view eol) {
   return {};
 }
 
-std::string BuildWrite(std::string_view bytes, const std::string& section,
-                       const std::string& key, const std::string& value, bool utf8) {
+std::string BuildWrite(std::string_view bytes, const std::string& section, const std::string& key,
+                       const std::string& value, bool utf8) {
   const std::string_view eol = DetectEol(bytes);
   const SectionSpan span = FindSection(bytes, utf8, Fold(section));
   std::string out;
@@ -234,9 +235,7 @@ std::string IniCleanValue(std::string_view text) {
   return FromCp1252(ToCp1252(kept));
 }
 
-std::string IniCleanName(std::string_view text) {
-  return std::string(Trim(IniCleanValue(text)));
-}
+std::string IniCleanName(std::string_view text) { return std::string(Trim(IniCleanValue(text))); }
 
 std::optional<std::string> IniReadValue(std::string_view bytes, std::string_view section,
                                         std::string_view key) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The INI text itself: reading one value and editing the file's bytes, with
 // no file access. Names and values given and returned are UTF-8; the file's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/picture.h"
 
 #include <filesystem>
@@ -14,7 +15,8 @@ std::string PicturePath(std::string_view stored) {
   if (stored.front() == '/') return std::string(stored);
   // A relative path with folders is taken from the settings file's folder,
   // never from whatever folder the program was started in.
-  if (stored.find('/') != std::string_view::npos) return SettingsFolder() + "/" + std::string(stored);
+  if (stored.find('/') != std::string_view::npos)
+    return SettingsFolder() + "/" + std::string(stored);
   const std::string inSettings = SettingsFolder() + "/" + std::string(stored);
   if (EsisteFile(inSettings)) return inSettings;
   const std::string inProgram = CartellaProgramma() + "/" + std::string(stored);
@@ -26,7 +28,8 @@ std::string StoredPictureName(const std::string& chosen) {
   std::error_code ec;
   const fs::path file(chosen);
   if (!file.has_filename()) return chosen;
-  const fs::path folder = fs::canonical(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec);
+  const fs::path folder =
+      fs::canonical(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec);
   if (ec) return chosen;
   const std::string name = file.filename().string();
   auto same = [&folder](const std::string& other) {
@@ -54,7 +57,8 @@ std::string ShortenPath(std::string_view path, const std::function<double(std::s
   // The first folder with its slashes: "/home/" of "/home/u/x.bmp".
   std::string head;
   const std::size_t firstEnd = path.find('/', path.front() == '/' ? 1 : 0);
-  if (firstEnd != std::string_view::npos && firstEnd < last) head = std::string(path.substr(0, firstEnd + 1));
+  if (firstEnd != std::string_view::npos && firstEnd < last)
+    head = std::string(path.substr(0, firstEnd + 1));
   // Grow the tail one folder at a time while it still fits.
   std::string best;
   for (std::size_t cut = last; cut != std::string_view::npos && cut > firstEnd;

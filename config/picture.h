@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture names as the settings store them. A picture that lies in the
 // settings file's folder is stored by its bare name, so that the folder can

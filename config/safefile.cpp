@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/safefile.h"
 
 #include <dirent.h>
@@ -7,8 +8,8 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <utility>
 
 namespace numerina {
@@ -47,9 +48,9 @@ bool WriteAll(int fd, std::string_view bytes, bool positioned) {
   const bool fail = Injected(SafeFileStep::Write);
   if (fail) limit = bytes.size() / 2;  // a torn write: half the bytes land
   while (done < limit) {
-    const ssize_t n = positioned ? ::pwrite(fd, bytes.data() + done, limit - done,
-                                            static_cast<off_t>(done))
-                                 : ::write(fd, bytes.data() + done, limit - done);
+    const ssize_t n =
+        positioned ? ::pwrite(fd, bytes.data() + done, limit - done, static_cast<off_t>(done))
+                   : ::write(fd, bytes.data() + done, limit - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
@@ -106,7 +107,8 @@ void RemoveOrphanTemps(const std::string& dir, const std::string& base) {
     const std::string_view rest = name.substr(prefix.size());
     pid_t pid = 0;
     const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-    if (error != std::errc() || pid <= 0 || end == rest.data() + rest.size() || *end != '-') continue;
+    if (error != std::errc() || pid <= 0 || end == rest.data() + rest.size() || *end != '-')
+      continue;
     if (pid == ::getpid()) continue;
     if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
     ::unlinkat(::dirfd(folder), entry->d_name, 0);
@@ -118,8 +120,7 @@ void RemoveOrphanTemps(const std::string& dir, const std::string& base) {
 int CreateTemp(const std::string& dir, const std::string& base, std::string& tempPath) {
   if (Injected(SafeFileStep::CreateTemp)) return -1;
   static std::atomic<unsigned> counter{0};
-  const std::string prefix =
-      InFolder(dir, TempPrefix(base)) + std::to_string(::getpid()) + "-";
+  const std::string prefix = InFolder(dir, TempPrefix(base)) + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = prefix + std::to_string(counter.fetch_add(1));
     const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -135,8 +136,8 @@ bool WriteInPlace(const std::string& target, std::string_view bytes) {
   // length is cut only after everything is written.
   const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes, true) &&
-            ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Sync(fd);
+  bool ok = WriteAll(fd, bytes, true) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+            Sync(fd);
   ok = Close(fd) && ok;
   return ok;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file's whole content so that a failure at any step leaves the
 // old content whole: the bytes go to a temporary file in the same folder,

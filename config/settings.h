@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file's one section and its keys, and the rules that turn a
 // stored text into a setting. Every rule accepts any text: a value edited by

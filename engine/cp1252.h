@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1252, the single-byte code page of every text the program writes
 // outside its windows (tape file, printer, settings file).

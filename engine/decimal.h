@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact decimal digits of a number, the form every formatting step works on.
 // value = (negative ? -1 : 1) * 0.d1 d2 ... dn * 10^point, i.e. "point" is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's state and the handlers of its keys. One object, owned by
 // the main window (or by the headless runner). Everything that touches a

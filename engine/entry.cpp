@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number entry and clearing: digits, comma, backspace, sign, clear entry,
 // clear all.
 #include "engine/engine.h"
@@ -5,7 +6,7 @@
 
 namespace numerina {
 namespace {
-constexpr std::string_view kDigitTags[12] = {"0", "1", "2", "3", "4", "5",
+constexpr std::string_view kDigitTags[12] = {"0", "1", "2", "3", "4",  "5",
                                              "6", "7", "8", "9", "00", "000"};
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the engine needs from the windows. The Qt window implements it; the
 // headless runner and the tests implement it without any window.
@@ -16,8 +17,7 @@ class Host {
   virtual ~Host() = default;
 
   // A modal message box with one OK button. Returns when the user closed it.
-  virtual void MessageBox(std::string_view text, std::string_view title,
-                          MessageIcon icon) = 0;
+  virtual void MessageBox(std::string_view text, std::string_view title, MessageIcon icon) = 0;
   // Raises an engine message: the calculator is hidden while its box is up.
   void Raise(MessageCode code) {
     const MessageText& m = TextOf(code);

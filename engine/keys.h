@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of the keypad, as the design's control arrays and single buttons,
 // and the keyboard maps that press them.
@@ -10,8 +11,8 @@
 namespace numerina {
 
 enum class Button : std::uint8_t {
-  Number,       // index 0..11: "0".."9", "00", "000"
-  Operator,     // index 0..4: "÷", "+", "X", "-", "="
+  Number,    // index 0..11: "0".."9", "00", "000"
+  Operator,  // index 0..4: "÷", "+", "X", "-", "="
   Decim,
   Back,
   Piu_meno,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messages the engine raises, and the one table of their Italian texts,
 // titles and icons. The Host shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/numbers.h"
 
 #include <charconv>
@@ -101,7 +102,8 @@ std::string Render(Decimal d, const Pattern& pattern, bool minus) {
     out.push_back('0');
   } else {
     const long wholeDigits = d.point;
-    out.reserve(out.size() + static_cast<std::size_t>(wholeDigits + wholeDigits / 3 + pattern.decimals + 2));
+    out.reserve(out.size() +
+                static_cast<std::size_t>(wholeDigits + wholeDigits / 3 + pattern.decimals + 2));
     for (long i = 0; i < wholeDigits; ++i) {
       if (pattern.grouping && i > 0 && (wholeDigits - i) % 3 == 0) out.push_back('.');
       out.push_back(i < n ? d.digits[static_cast<std::size_t>(i)] : '0');
@@ -199,7 +201,9 @@ std::optional<Decimal> ScanNumber(std::string_view text) {
     if (negExp) exponent = -exponent;
   }
   if (i != end) return std::nullopt;
-  d.point = (d.digits.empty() ? 0 : (seenComma && wholeCount == 0 ? -leadingFracZeros : wholeCount)) + exponent;
+  d.point =
+      (d.digits.empty() ? 0 : (seenComma && wholeCount == 0 ? -leadingFracZeros : wholeCount)) +
+      exponent;
   StripTrailingZeros(d);
   return d;
 }
@@ -275,7 +279,8 @@ std::string PlainNumberText(double x) {
       out.append(static_cast<std::size_t>(-d.point), '0');
       out += d.digits;
     } else {
-      for (long i = 0; i < d.point; ++i) out.push_back(i < n ? d.digits[static_cast<std::size_t>(i)] : '0');
+      for (long i = 0; i < d.point; ++i)
+        out.push_back(i < n ? d.digits[static_cast<std::size_t>(i)] : '0');
       if (n > d.point) {
         out.push_back(',');
         out.append(d.digits, static_cast<std::size_t>(d.point), std::string::npos);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number conversions shared by the engine, the tape and the report.
 // Texts use the Italian conventions: "," is the decimal separator, "." groups
@@ -28,8 +29,8 @@ using NumberOrText = std::variant<double, std::string_view>;
 // The number patterns the system uses.
 inline constexpr std::string_view kDisplayPattern = "#,##0.##########";
 inline constexpr std::string_view kCurrencyPattern = "#0.00";
-inline constexpr std::string_view DecimalPatterns[5] = {
-    "#,##0", "#,##0.0", "#,##0.#0", "#,##0.##0", "#,##0.###0"};
+inline constexpr std::string_view DecimalPatterns[5] = {"#,##0", "#,##0.0", "#,##0.#0", "#,##0.##0",
+                                                        "#,##0.###0"};
 
 // Formats a value: 15 significant digits first, then halves away from zero at
 // the pattern's decimals. A text that is not a number comes back unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binary operators and equals, and the tape lines they write.
 #include <cmath>
 
@@ -46,7 +47,8 @@ void Engine::Operator_Click(int Index) {
       break;
     case 1:
       s_.Accumulator = Operand::Of(s_.Readout);
-      if (op == Op::Minus && s_.EntryTag != EntryState::Digits && s_.PendingOperator != Op::Equals) {
+      if (op == Op::Minus && s_.EntryTag != EntryState::Digits &&
+          s_.PendingOperator != Op::Equals) {
         SetEntry("-");
         s_.EntryTag = EntryState::Negative;
       }
@@ -62,15 +64,15 @@ void Engine::Operator_Click(int Index) {
       s_.OperandCount = 1;
       break;
     }
-    default:
-      break;
+    default: break;
   }
 
   if (s_.EntryTag != EntryState::Negative) {
     s_.EntryTag = EntryState::Operator;
     s_.PendingOperator = op;
   }
-  s_.LastEntry = Operand::Of(FormatWithPattern(std::string_view(s_.LastEntry.text), s_.CurrentPattern));
+  s_.LastEntry =
+      Operand::Of(FormatWithPattern(std::string_view(s_.LastEntry.text), s_.CurrentPattern));
   AppendOperatorLine(T);
   if (op == Op::Equals) {
     const auto p = s_.Readout.find(',');

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report tape: one text, lines joined by CR LF. Appending costs the
 // appended fragment only; the engine keeps no line index.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's side of the toolbar: copy, paste and the number of decimals.
 #include "engine/engine.h"
 #include "engine/numbers.h"
@@ -27,8 +28,10 @@ bool Engine::Paste(std::string_view clipboard) {
 
 void Engine::CambiaDecimali(bool fewer) {
   int d = s_.DecimalPlaces;
-  if (!fewer && d < 4) SetDecimalPlaces(++d);
-  else if (fewer && d > 0) SetDecimalPlaces(--d);
+  if (!fewer && d < 4)
+    SetDecimalPlaces(++d);
+  else if (fewer && d > 0)
+    SetDecimalPlaces(--d);
   if (d == 4) {
     s_.MoreDecimalsEnabled = false;
   } else if (d == 0) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Percent, square root, square and reciprocal. Each leaves its operand and
 // symbol in s_.PendingTapeText for the next operator key's tape line. A key
 // whose operand is not a number, or whose result is not finite, changes

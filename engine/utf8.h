@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8, the encoding of every text inside the program: reading code points,
 // checking, writing, and counting and cutting by characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tape saved as a text file: Windows-1252, followed by one CR LF.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/layout.h"
 
 #include <array>
@@ -11,8 +12,8 @@ namespace numerina {
 namespace {
 
 // Own names rather than the system's locale tables, which may lack Italian.
-constexpr std::array<std::string_view, 7> kWeekdays = {
-    "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato", "domenica"};
+constexpr std::array<std::string_view, 7> kWeekdays = {"lunedì",  "martedì", "mercoledì", "giovedì",
+                                                       "venerdì", "sabato",  "domenica"};
 constexpr std::array<std::string_view, 12> kMonths = {"gen", "feb", "mar", "apr", "mag", "giu",
                                                       "lug", "ago", "set", "ott", "nov", "dic"};
 
@@ -44,8 +45,8 @@ DateTime LocalDateTimeNow() {
   std::tm tm{};
   localtime_r(&now, &tm);
   // tm_wday counts from Sunday.
-  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
-          (tm.tm_wday + 6) % 7};
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
+          tm.tm_hour,        tm.tm_min,     (tm.tm_wday + 6) % 7};
 }
 
 std::string FormatReportDate(const DateTime& t) {
@@ -68,7 +69,8 @@ PrintFont BodyFont() { return {"Arial", 9, false, false}; }
 std::string HeaderTitle(int pageNumber) {
   // The page number prints like a number with its sign place: a blank before
   // the digits and one after.
-  return std::string(kProductName) + "   (pag.  " + std::to_string(pageNumber) + " )        - Report di stampa -";
+  return std::string(kProductName) + "   (pag.  " + std::to_string(pageNumber) +
+         " )        - Report di stampa -";
 }
 
 std::vector<ReportPage> LayoutReport(std::string_view tape, const DateTime& now,

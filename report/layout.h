@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed report as placed items: every page of the job with its header
 // and its right-aligned tape lines, in millimetres from the top left corner

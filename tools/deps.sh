@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs, only when some are missing.
 # Usage: tools/deps.sh build|test [more groups...]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats the tracked C++ files with clang-format (14, see .clang-format).
 # Usage: tools/format.sh          rewrite the files in place
 #        tools/format.sh --check  list the files that are not formatted and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: the full build
 # (core, window, tools) and then the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
@@ -6,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh build test
 jobs=$(nproc)
+# The C++ sources keep one format (.clang-format).
+bash tools/format.sh --check
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calculator.h"
 
 #include <QApplication>
@@ -28,7 +29,8 @@ using layout::kMemRect;
 Calculator::Calculator(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), engine_(host_) {
   setObjectName(QStringLiteral("Calculator"));
-  setWindowTitle(QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
+  setWindowTitle(
+      QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   FixSize(kWidthWithReport);
   toolEnabled_.fill(true);
@@ -40,28 +42,28 @@ Calculator::Calculator(QWidget* parent)
   memFont_ = QFont(QStringLiteral("Arial"));
   memFont_.setPixelSize(12);  // 9 points
 
-
   for (std::size_t row = 0; row < kKeys.size(); ++row) {
     const KeyDef& k = kKeys[row];
     keys_[row] = new PictureButton(this, *this, PictureButton::Kind::Key, static_cast<int>(row),
-                                QRect(k.x, k.y, kKeySize, kKeySize),
-                                QString::fromUtf8(k.accessible.data(), k.accessible.size()),
-                                QString::fromUtf8(k.tooltip.data(), k.tooltip.size()));
+                                   QRect(k.x, k.y, kKeySize, kKeySize),
+                                   QString::fromUtf8(k.accessible.data(), k.accessible.size()),
+                                   QString::fromUtf8(k.tooltip.data(), k.tooltip.size()));
     keys_[row]->setObjectName(QString::fromUtf8(k.name.data(), k.name.size()));
   }
   for (const ToolDef& t : kTools) {
     const int index = ToolIndex(t.tool);
-    tools_[index] = new PictureButton(
-        this, *this, PictureButton::Kind::Tool, index, QRect(t.x, t.y, kToolSize, kToolSize),
-        QString::fromUtf8(t.accessible.data(), t.accessible.size()),
-        QString::fromUtf8(t.tooltip.data(), t.tooltip.size()));
+    tools_[index] = new PictureButton(this, *this, PictureButton::Kind::Tool, index,
+                                      QRect(t.x, t.y, kToolSize, kToolSize),
+                                      QString::fromUtf8(t.accessible.data(), t.accessible.size()),
+                                      QString::fromUtf8(t.tooltip.data(), t.tooltip.size()));
     tools_[index]->setObjectName(QStringLiteral("cmdBarra%1").arg(index));
   }
-  banners_[0] = new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
-                               QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
+  banners_[0] =
+      new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
+                        QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
   banners_[0]->setObjectName(QStringLiteral("Banner1"));
   banners_[1] = new PictureButton(this, *this, PictureButton::Kind::Banner, 2, BannerFrame(2),
-                               QStringLiteral("informazioni ditta"), {});
+                                  QStringLiteral("informazioni ditta"), {});
   banners_[1]->setObjectName(QStringLiteral("Banner2"));
 
   // Focus lies below the visible area: it takes the keys, nobody sees it.
@@ -102,8 +104,10 @@ void Calculator::BuildTextWidgets() {
   display_ = new DisplayLabel(this);
   display_->SetDisplayText(displayText_);
   display_->onPressed = [this](Qt::MouseButton button) {
-    if (button == Qt::LeftButton) cmdBarra_Click(Tool::Copy);
-    else if (button == Qt::RightButton) cmdBarra_Click(Tool::Paste);
+    if (button == Qt::LeftButton)
+      cmdBarra_Click(Tool::Copy);
+    else if (button == Qt::RightButton)
+      cmdBarra_Click(Tool::Paste);
     GiveFocusToFocus();
   };
   setWindowIcon(Skin::AppIcon());
@@ -181,8 +185,8 @@ void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
   const bool left = mouse == Qt::LeftButton;
   switch (button.kind()) {
     case PictureButton::Kind::Key:
-      keyTickets_[i] = flash_.PressHeld(i, left ? KeyFlash::Action([this, i] { KeyAction(i); })
-                                                : KeyFlash::Action());
+      keyTickets_[i] = flash_.PressHeld(
+          i, left ? KeyFlash::Action([this, i] { KeyAction(i); }) : KeyFlash::Action());
       break;
     case PictureButton::Kind::Tool: {
       const Tool tool = static_cast<Tool>(i);
@@ -208,17 +212,14 @@ void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bo
   const int i = button.index();
   const bool act = inside && mouse == Qt::LeftButton;
   switch (button.kind()) {
-    case PictureButton::Kind::Key:
-      flash_.Release(std::exchange(keyTickets_[i], 0), act);
-      break;
-    case PictureButton::Kind::Tool:
-      flash_.Release(std::exchange(toolTickets_[i], 0), act);
-      break;
+    case PictureButton::Kind::Key: flash_.Release(std::exchange(keyTickets_[i], 0), act); break;
+    case PictureButton::Kind::Tool: flash_.Release(std::exchange(toolTickets_[i], 0), act); break;
     case PictureButton::Kind::Banner:
       // Any button, released anywhere: the company information panel.
       bannerDown_[i == 1 ? 0 : 1] = false;
       update(BannerFrame(i));
-      if (desktop_ && bannerShows_[i == 1 ? 0 : 1] != BannerShows::Hidden) desktop_->ApriInfoDitta();
+      if (desktop_ && bannerShows_[i == 1 ? 0 : 1] != BannerShows::Hidden)
+        desktop_->ApriInfoDitta();
       break;
   }
 }
@@ -226,9 +227,7 @@ void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bo
 void Calculator::ButtonActivated(PictureButton& button) {
   const int i = button.index();
   switch (button.kind()) {
-    case PictureButton::Kind::Key:
-      PressKey(kKeys[i]);
-      break;
+    case PictureButton::Kind::Key: PressKey(kKeys[i]); break;
     case PictureButton::Kind::Tool: {
       const Tool tool = static_cast<Tool>(i);
       if (tool == Tool::Report) {
@@ -400,7 +399,8 @@ void Calculator::PaintTexts(QPainter& p) const {
   if (!name_.isEmpty() && namePos_.x() < width()) {
     // The name sits on the report panel, left of the buttons there.
     p.save();
-    p.setClipRect(QRect(layout::kReportPanelLeft, 0, NameLimit() - layout::kReportPanelLeft, kHeight));
+    p.setClipRect(
+        QRect(layout::kReportPanelLeft, 0, NameLimit() - layout::kReportPanelLeft, kHeight));
     p.setFont(nameFont_);
     const QString shown = NameShown();
     const QRect r = NameRect();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calculator: the main window. A frameless, shaped window of 401 x 275
 // pixels (205 with the report hidden) whose own canvas shows the skin, the
@@ -14,8 +15,8 @@
 #include <optional>
 
 #include "engine/engine.h"
-#include "ui/keytable.h"
 #include "ui/keyflash.h"
+#include "ui/keytable.h"
 #include "ui/layout.h"
 #include "ui/picturebutton.h"
 #include "ui/qthost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculator: loading and applying the settings (CaricaConf), and saving
 // the window's place after a move.
 #include <QGuiApplication>
@@ -160,7 +161,9 @@ void Calculator::SetBanner(int which, BannerShows shows, const QPixmap& picture)
   const QPoint at = frame.topLeft() + (which == 1 ? kBanner1Offset : kBanner2Offset);
   QRect geometry;
   switch (shows) {
-    case BannerShows::Picture: geometry = QRect(at, picture.deviceIndependentSize().toSize()); break;
+    case BannerShows::Picture:
+      geometry = QRect(at, picture.deviceIndependentSize().toSize());
+      break;
     case BannerShows::Logo: geometry = QRect(at, kLogoSize); break;
     case BannerShows::Empty: geometry = QRect(at, frame.bottomRight()); break;
     case BannerShows::Hidden: break;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculator: the keyboard. Typed keys go through the same flash queue as
 // mouse clicks, so each typed key flashes its picture and acts in order.
 #include <QKeyEvent>
@@ -32,8 +33,10 @@ char32_t TypedCharacter(const QKeyEvent& event) {
 }
 
 void LogKey(const QKeyEvent& event) {
-  if (event.text().isEmpty()) KeyLog("keycode", QByteArray::number(event.key()).toStdString());
-  else KeyLog("key", event.text().toStdString());
+  if (event.text().isEmpty())
+    KeyLog("keycode", QByteArray::number(event.key()).toStdString());
+  else
+    KeyLog("key", event.text().toStdString());
 }
 
 }  // namespace
@@ -52,8 +55,8 @@ void Calculator::GestisciTasto(char32_t c) {
 }
 
 bool Calculator::StandardShortcut(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers mods =
-      event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+  const Qt::KeyboardModifiers mods = event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier |
+                                                          Qt::AltModifier | Qt::MetaModifier);
   const bool ctrl = mods == Qt::ControlModifier;
   const bool ctrlShift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
   // Ctrl+C and Ctrl+V do what the toolbar's copy and paste do, flashing
@@ -105,8 +108,10 @@ void Calculator::keyPressEvent(QKeyEvent* event) {
 void Calculator::EscOnFocus() {
   // With a tray the window is unloaded and the program goes on there;
   // without one nothing could bring it back: the program ends.
-  if (desktop_ && desktop_->TrayShown()) desktop_->Unload();
-  else host_.Quit();
+  if (desktop_ && desktop_->TrayShown())
+    desktop_->Unload();
+  else
+    host_.Quit();
 }
 
 void Calculator::EscOnWindow() { host_.Quit(); }

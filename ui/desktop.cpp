@@ -23,7 +23,8 @@ Desktop::Desktop() : task_(*this) {
   // The native interface is a QObject and nothing else; its class is not
   // part of Qt's public headers.
   auto* native = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
-  const int signal = native ? native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") : -1;
+  const int signal =
+      native ? native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") : -1;
   if (signal >= 0)
     connect(native, native->metaObject()->method(signal), this,
             metaObject()->method(metaObject()->indexOfSlot("TrayChanged()")));
@@ -69,8 +70,10 @@ void Desktop::Unload() {
 
 void Desktop::Minimise() {
   if (!calc_) return;
-  if (TrayShown()) calc_->hide();
-  else calc_->showMinimized();
+  if (TrayShown())
+    calc_->hide();
+  else
+    calc_->showMinimized();
 }
 
 bool Desktop::TrayShown() const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/displayfit.h"
 
 #include <QFontMetricsF>
@@ -27,8 +28,9 @@ FittedText FitDisplayText(const QString& text, const QFont& font, int width) {
   qreal narrowest = atFloor.horizontalAdvance(tail.isEmpty() ? QChar(u'0') : tail.front());
   for (const QChar c : tail) narrowest = std::min(narrowest, atFloor.horizontalAdvance(c));
   const qsizetype most =
-      narrowest > 0 ? std::min<qsizetype>(kTailLooked, static_cast<qsizetype>(width / narrowest) + 2)
-                    : kTailLooked;
+      narrowest > 0
+          ? std::min<qsizetype>(kTailLooked, static_cast<qsizetype>(width / narrowest) + 2)
+          : kTailLooked;
 
   if (text.size() <= most) {
     for (int px = full; px >= floor; --px) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fitting the display's text into its width. A number cut off on the left
 // without a sign reads as a believable wrong number, so the text first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Readout1: the display. Right-aligned bold text over the skin's display
 // area; a left press copies it, a right press pastes into it. A text too

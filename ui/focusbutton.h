@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Focus: the hidden button that holds the keyboard focus, so that typed keys
 // reach the calculator. It lies below the window's visible area. Tab and

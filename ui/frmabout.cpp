@@ -51,8 +51,10 @@ void frmAbout::Form_Load() {
       {"lblTitle", QRect(60, 27, 140, 15), QStringLiteral(" Numerina DeskTop"), 13, true, left},
       {"lblVersion", QRect(200, 27, 98, 15), VersionText(), 11, false, left},
       {"Label1", QRect(115, 45, 180, 13), QStringLiteral("Realizzato con Qt 6"), 11, false, left},
-      {"Label4", QRect(25, 60, 270, 15), QStringLiteral("Gli autori di Numerina Desktop"), 11, true, left},
-      {"lblDescription", QRect(-21, 115, 347, 14), QStringLiteral("Applicazione desktop per Linux."), 11, false, centre},
+      {"Label4", QRect(25, 60, 270, 15), QStringLiteral("Gli autori di Numerina Desktop"), 11, true,
+       left},
+      {"lblDescription", QRect(-21, 115, 347, 14),
+       QStringLiteral("Applicazione desktop per Linux."), 11, false, centre},
       {"Label2", QRect(7, 127, 291, 14),
        QStringLiteral("Software libero: GNU GPL versione 3 o successiva"), 11, false, centre},
   };
@@ -62,7 +64,8 @@ void frmAbout::Form_Load() {
   image3_->onPressed = [this] { Image3_MouseDown(); };
   image3_->onReleased = [this] { Image3_MouseUp(); };
   // Image4 and the caption Label8 over it act as one button.
-  image4_ = new PressSpot(this, SkinPanels::AboutButtonRect(), QStringLiteral("Configurazione"), {});
+  image4_ =
+      new PressSpot(this, SkinPanels::AboutButtonRect(), QStringLiteral("Configurazione"), {});
   image4_->setObjectName(QStringLiteral("Image4"));
   image4_->onPressed = [this] { Image4_MouseDown(); };
   image4_->onReleased = [this] { Image4_MouseUp(); };

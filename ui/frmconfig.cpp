@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmConfig: opening, the settings in and out of the controls, the
 // selection handlers, the picture buttons, the keyboard and every way of
 // closing.
@@ -29,7 +30,9 @@ QPointer<frmConfig>& OpenDialog() {
 }
 
 std::string Std(const QString& s) { return s.toUtf8().toStdString(); }
-QString Qt8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Qt8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -114,7 +117,8 @@ void frmConfig::SalvaImpostazioni() {
   v.info = chkInfo_->isChecked();
   v.logoPic = Std(percorsoLogo_);
   v.logoNome = Std(txtInfo_->text());
-  for (int n = 0; n < lstMain_->count(); ++n) v.lines[static_cast<std::size_t>(n)] = Std(lstMain_->item(n)->text());
+  for (int n = 0; n < lstMain_->count(); ++n)
+    v.lines[static_cast<std::size_t>(n)] = Std(lstMain_->item(n)->text());
   numerina::SalvaImpostazioni(v);
 }
 
@@ -126,10 +130,10 @@ void frmConfig::RipristinaImpostazioni() {
   }
   if (EsisteFile(SettingsFilePath())) {
     hide();
-    const auto answer = QMessageBox::question(
-        nullptr, QStringLiteral("Numerna"),
-        QStringLiteral("Vuoi ripristinare la configurazione originaria?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::question(nullptr, QStringLiteral("Numerna"),
+                              QStringLiteral("Vuoi ripristinare la configurazione originaria?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     show();
     raise();
     activateWindow();
@@ -145,8 +149,12 @@ void frmConfig::RipristinaImpostazioni() {
 
 void frmConfig::cboPic_Click() {
   switch (cboPic_->currentIndex()) {
-    case 1: lblpospic_->setText(QStringLiteral("A sinistra del pulsante Lire/Euro (max 113 x 27)")); break;
-    case 2: lblpospic_->setText(QStringLiteral("In alto a sinistra della numerina  (max 75 x 17)")); break;
+    case 1:
+      lblpospic_->setText(QStringLiteral("A sinistra del pulsante Lire/Euro (max 113 x 27)"));
+      break;
+    case 2:
+      lblpospic_->setText(QStringLiteral("In alto a sinistra della numerina  (max 75 x 17)"));
+      break;
     default:
       lblpospic_->setText(QStringLiteral("Nessuna immagine caricata"));
       SetPicturePath(lblPicture_, percorsoBanner_, QString());
@@ -227,8 +235,10 @@ void frmConfig::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, boo
 }
 
 void frmConfig::ButtonActivated(PictureButton& button) {
-  if (&button == image1_) Chiudi();
-  else RipristinaImpostazioni();
+  if (&button == image1_)
+    Chiudi();
+  else
+    RipristinaImpostazioni();
 }
 
 // ---- Canvas and moving -------------------------------------------------------

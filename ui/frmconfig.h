@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmConfig: the configuration dialog. A frameless window of 306 x 396
 // pixels painted by the skin in the calculator's style, shown without being
@@ -71,7 +72,9 @@ class frmConfig : public QWidget, private PictureButton::Handler {
   void RipristinaImpostazioni();
   // The open-file dialog of the picture buttons; tests put their own
   // chooser here (given the dialog, it returns a path or "").
-  void SetChooserForTesting(std::function<QString(QWidget*)> chooser) { chooser_ = std::move(chooser); }
+  void SetChooserForTesting(std::function<QString(QWidget*)> chooser) {
+    chooser_ = std::move(chooser);
+  }
 
  signals:
   // The first paint after opening has been done (for the timing tool).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmConfig: the controls, their places, their colours on the skin, the
 // tab order and the accessible names.
 
@@ -93,7 +94,8 @@ void frmConfig::BuildControls() {
 
   chkPrimo_ = new QCheckBox(this);
   chkPrimo_->setGeometry(14, 32, 16, 16);
-  QLabel* label3 = Caption(QStringLiteral("Mantieni numerina sempre in primo piano"), QRect(42, 34, 202, 13));
+  QLabel* label3 =
+      Caption(QStringLiteral("Mantieni numerina sempre in primo piano"), QRect(42, 34, 202, 13));
   label3->setBuddy(chkPrimo_);
   label3->installEventFilter(this);
   chkPrimo_->setAccessibleName(label3->text());
@@ -119,7 +121,8 @@ void frmConfig::BuildControls() {
   lblpospic_->resize(kWidth - 28, 13);
 
   Caption(QStringLiteral("Posizione:"), QRect(14, 103, 48, 13));
-  QLabel* label7 = Caption(QStringLiteral("Nome da inserire sulla numerina:"), QRect(66, 103, 163, 13));
+  QLabel* label7 =
+      Caption(QStringLiteral("Nome da inserire sulla numerina:"), QRect(66, 103, 163, 13));
   cboNome_ = new QComboBox(this);
   cboNome_->setGeometry(14, 117, 46, 21);
   cboNome_->setAccessibleName(QStringLiteral("Posizione del nome sul report"));
@@ -133,7 +136,8 @@ void frmConfig::BuildControls() {
 
   chkInfo_ = new QCheckBox(this);
   chkInfo_->setGeometry(22, 153, 14, 14);
-  QLabel* label10 = Caption(QStringLiteral(" Configurazione informazioni: "), QRect(36, 154, 137, 13));
+  QLabel* label10 =
+      Caption(QStringLiteral(" Configurazione informazioni: "), QRect(36, 154, 137, 13));
   label10->setBuddy(chkInfo_);
   label10->installEventFilter(this);
   chkInfo_->setAccessibleName(QStringLiteral("Configurazione informazioni"));
@@ -186,19 +190,19 @@ void frmConfig::BuildControls() {
   image2_ = new PictureButton(this, *this, PictureButton::Kind::Tool, 2,
                               Skin::ConfigButtonRect(Skin::ConfigButton::Ripristina),
                               QStringLiteral("Ripristina le impostazioni di default"), QString());
-  image1_ = new PictureButton(this, *this, PictureButton::Kind::Tool, 1,
-                              Skin::ConfigButtonRect(Skin::ConfigButton::Close),
-                              QStringLiteral("Chiudi e salva la configurazione"),
-                              QStringLiteral("Chiudi"));
+  image1_ = new PictureButton(
+      this, *this, PictureButton::Kind::Tool, 1, Skin::ConfigButtonRect(Skin::ConfigButton::Close),
+      QStringLiteral("Chiudi e salva la configurazione"), QStringLiteral("Chiudi"));
   // Strong focus: where the platform tabs through text and list controls
   // only, Tab still reaches every button.
-  for (QWidget* b : {static_cast<QWidget*>(image1_), static_cast<QWidget*>(image2_), command1_, command2_})
+  for (QWidget* b :
+       {static_cast<QWidget*>(image1_), static_cast<QWidget*>(image2_), command1_, command2_})
     b->setFocusPolicy(Qt::StrongFocus);
   for (PictureButton* b : {image1_, image2_}) b->installEventFilter(this);
 
   // Every stop of the tab order, top to bottom as the eye reads.
-  const QWidget* order[] = {chkPrimo_, cboPic_, command1_, cboNome_, txtNome_, chkInfo_,
-                            txtInfo_,  command2_, lstMain_, image2_,  image1_};
+  const QWidget* order[] = {chkPrimo_, cboPic_,   command1_, cboNome_, txtNome_, chkInfo_,
+                            txtInfo_,  command2_, lstMain_,  image2_,  image1_};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i)
     setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
   txtEdit_->setFocusPolicy(Qt::ClickFocus);
@@ -209,7 +213,8 @@ void frmConfig::BuildControls() {
 }
 
 void frmConfig::PreparaControlli() {
-  for (QComboBox* combo : {cboPic_, cboNome_}) combo->addItems({QString(), QStringLiteral("1"), QStringLiteral("2")});
+  for (QComboBox* combo : {cboPic_, cboNome_})
+    combo->addItems({QString(), QStringLiteral("1"), QStringLiteral("2")});
   const int row = 13;
   for (int n = 0; n < 9; ++n) {
     auto* item = new QListWidgetItem(QStringLiteral(" "), lstMain_);
@@ -252,7 +257,8 @@ bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
   }
   // A click on the caption of a check box works the box.
   if (type == QEvent::MouseButtonRelease) {
-    if (auto* label = qobject_cast<QLabel*>(watched); label && label->buddy() && label->buddy()->isEnabled()) {
+    if (auto* label = qobject_cast<QLabel*>(watched);
+        label && label->buddy() && label->buddy()->isEnabled()) {
       if (auto* box = qobject_cast<QCheckBox*>(label->buddy())) box->click();
     }
   }

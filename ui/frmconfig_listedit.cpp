@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmConfig: the in-place editor of the information text's nine rows. A
 // one-line editor is laid over the selected row, takes its text, and on
 // Enter writes it back; Escape or a click elsewhere puts the earlier text
@@ -26,7 +27,8 @@ constexpr int kEditorPadding = 7;
 bool frmConfig::ListEvent(QObject* watched, QEvent* event) {
   if (watched == lstMain_ && event->type() == QEvent::KeyRelease) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    const auto held = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const auto held =
+        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key->key() == Qt::Key_F2 && !key->isAutoRepeat() && held == Qt::NoModifier && !inModifica_)
       ModificaRiga(true);
     return false;
@@ -64,9 +66,7 @@ bool frmConfig::EditorEvent(QEvent* event) {
       if (key->key() == Qt::Key_Escape && inModifica_) key->accept();
       return false;
     }
-    case QEvent::FocusIn:
-      txtEdit_->selectAll();
-      return false;
+    case QEvent::FocusIn: txtEdit_->selectAll(); return false;
     case QEvent::FocusOut: {
       // Another control took the focus. The window losing its activation
       // (another program, a message box) is no decision of the user.
@@ -77,8 +77,7 @@ bool frmConfig::EditorEvent(QEvent* event) {
       }
       return false;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -99,7 +98,8 @@ void frmConfig::ModificaRiga(bool open) {
     // into the dialog's coordinates (the list's frame included).
     const QRect row = lstMain_->visualItemRect(selected);
     const QPoint at = lstMain_->viewport()->mapTo(this, row.topLeft());
-    const int width = Massimo(kEditorMinWidth, txtEdit_->fontMetrics().horizontalAdvance(text) + kEditorPadding);
+    const int width =
+        Massimo(kEditorMinWidth, txtEdit_->fontMetrics().horizontalAdvance(text) + kEditorPadding);
     txtEdit_->setGeometry(at.x(), at.y(), width, row.height());
     txtEdit_->show();
     txtEdit_->raise();
@@ -130,7 +130,8 @@ void frmConfig::Commit() {
   if (rigaInModifica_ < 0) return;
   const QString text = txtEdit_->text();
   // Only spaces count as blank, as the stored lines are trimmed of them.
-  const bool blank = std::all_of(text.begin(), text.end(), [](QChar c) { return c == QLatin1Char(' '); });
+  const bool blank =
+      std::all_of(text.begin(), text.end(), [](QChar c) { return c == QLatin1Char(' '); });
   lstMain_->item(rigaInModifica_)->setText(blank ? editTag_ : text);
 }
 
@@ -139,7 +140,9 @@ void frmConfig::Revert() {
 }
 
 void frmConfig::ResizeEditor() {
-  const int width = Massimo(kEditorMinWidth, txtEdit_->fontMetrics().horizontalAdvance(txtEdit_->text()) + kEditorPadding);
+  const int width =
+      Massimo(kEditorMinWidth,
+              txtEdit_->fontMetrics().horizontalAdvance(txtEdit_->text()) + kEditorPadding);
   txtEdit_->resize(width, txtEdit_->height());
 }
 

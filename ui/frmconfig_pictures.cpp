@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmConfig: choosing the two pictures, showing their paths in labels too
 // narrow for them, and refusing a picture larger than its place or not a
 // picture at all.
@@ -17,7 +18,9 @@
 namespace numerina::ui {
 namespace {
 
-QString Qt8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Qt8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The folder the open dialog starts in: the process's current folder at
 // first, then the folder of the last picture chosen.
@@ -29,7 +32,8 @@ QString& LastFolder() {
 }  // namespace
 
 void frmConfig::Command1_Click() {
-  if (cboPic_->currentIndex() == 1 || cboPic_->currentIndex() == 2) ScegliImmagine(cboPic_->currentIndex());
+  if (cboPic_->currentIndex() == 1 || cboPic_->currentIndex() == 2)
+    ScegliImmagine(cboPic_->currentIndex());
 }
 
 void frmConfig::Command2_Click() { ScegliImmagine(3); }
@@ -66,13 +70,15 @@ bool frmConfig::ControllaImmagine(const QString& path, int place) {
     refusal = Qt8(std::string(PictureLimitOf(place)->message));
   } else {
     const QImage image = reader.read();
-    if (image.isNull()) refusal = Qt8(std::string(kPictureUnreadable));
+    if (image.isNull())
+      refusal = Qt8(std::string(kPictureUnreadable));
     else if (PictureTooLarge(place, image.width(), image.height()))
       refusal = Qt8(std::string(PictureLimitOf(place)->message));
   }
   if (refusal.isEmpty()) return true;
   hide();
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Numerina Desktop"), refusal, QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Information, QStringLiteral("Numerina Desktop"), refusal,
+                  QMessageBox::Ok);
   box.exec();
   show();
   raise();
@@ -89,7 +95,8 @@ QString frmConfig::AccorciaTesto(QLabel* label, const QString& text) {
   const std::string shortened = ShortenPath(
       text.toUtf8().toStdString(),
       [&metrics](std::string_view s) {
-        return static_cast<double>(metrics.horizontalAdvance(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))));
+        return static_cast<double>(metrics.horizontalAdvance(
+            QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))));
       },
       room);
   const QString result = Qt8(shortened);

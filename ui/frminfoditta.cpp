@@ -70,8 +70,10 @@ void frmInfoDitta::Loader() {
     info_ = QStringList{QStringLiteral("Questo spazio è a vostra disposizione."),
                         QStringLiteral("Potete personalizzarlo con informazioni personali o "
                                        "inerenti la vostra ditta."),
-                        QString(), QStringLiteral("Gli autori di Numerina Desktop"),
-                        QStringLiteral("vi augurano buon lavoro."), QString()}
+                        QString(),
+                        QStringLiteral("Gli autori di Numerina Desktop"),
+                        QStringLiteral("vi augurano buon lavoro."),
+                        QString()}
                 .join(QLatin1Char('\n'));
     logo_ = Logo::BuiltIn;
     logoRect_ = QRect(QPoint(0, kLogoTop), SkinPanels::InfoBannerSize());
@@ -104,8 +106,10 @@ void frmInfoDitta::paintEvent(QPaintEvent*) {
   p.drawPixmap(0, 0, background_);
   p.save();
   p.setClipRect(QRect(7, 19, 286, 205));
-  if (logo_ == Logo::BuiltIn) SkinPanels::PaintInfoBanner(p, logoRect_.topLeft());
-  else if (logo_ == Logo::Picture) p.drawPixmap(logoRect_.topLeft(), picture_);
+  if (logo_ == Logo::BuiltIn)
+    SkinPanels::PaintInfoBanner(p, logoRect_.topLeft());
+  else if (logo_ == Logo::Picture)
+    p.drawPixmap(logoRect_.topLeft(), picture_);
   p.restore();
   p.setPen(Qt::black);
   p.setFont(DittaFont());

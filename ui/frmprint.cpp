@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmprint.h"
 
 #include <QCoreApplication>
@@ -153,7 +154,8 @@ FrmPrint::FrmPrint(OkAction onOk)
   const QSize button(PrintSkin::kButtonWidth, PrintSkin::kButtonHeight);
   imgOk_ = new PrintDialogButton(this, QRect(QPoint(21, 83), button), QStringLiteral("Ok"));
   imgOk_->setObjectName(QStringLiteral("imgOk"));
-  imgCancel_ = new PrintDialogButton(this, QRect(QPoint(86, 83), button), QStringLiteral("Annulla"));
+  imgCancel_ =
+      new PrintDialogButton(this, QRect(QPoint(86, 83), button), QStringLiteral("Annulla"));
   imgCancel_->setObjectName(QStringLiteral("imgCancel"));
   // The captions stand centred over the pictures (the button's rectangle,
   // one pixel up for the cap's front edge).
@@ -210,8 +212,7 @@ void FrmPrint::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FrmPrint::event(QEvent* event) {
-  if (event->type() == QEvent::ScreenChangeInternal)
-    ApplyIcons();
+  if (event->type() == QEvent::ScreenChangeInternal) ApplyIcons();
   return QWidget::event(event);
 }
 

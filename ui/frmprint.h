@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmPrint: the small rounded dialog that sends the report to the printer
 // or to a text file. Not modal, above other windows, centred on the screen;

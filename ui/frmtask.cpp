@@ -19,7 +19,7 @@ void frmTask::Form_Load() {
   if (icon_) return;
   menu_ = std::make_unique<QMenu>();
   menu_->setObjectName(QStringLiteral("mnFile"));
-  const std::array<const char*, 6> captions = {"Numerina", "-", "Configurazione",
+  const std::array<const char*, 6> captions = {"Numerina",     "-", "Configurazione",
                                                "Informazioni", "-", "Esci"};
   for (std::size_t i = 0; i < captions.size(); ++i) {
     if (qstrcmp(captions[i], "-") == 0) {

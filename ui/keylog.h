@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The benchmark build (NUMERINA_KEYLOG) writes one line to standard error
 // for every key event and every display change: monotonic microseconds, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the calculator's other parts stand, beside the keys and buttons of
 // ui/keytable.h: the banners, the name, the memory sign. Window pixels of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/outline.h"
 
 #include <QGuiApplication>
@@ -100,7 +101,8 @@ void ApplyDeviceOutline(QWidget& window, std::span<const std::int32_t> table) {
   std::vector<xcb_rectangle_t> rects;
   for (const QRect& r : DeviceRegionOfRuns(table, dpr))
     rects.push_back({static_cast<std::int16_t>(r.x()), static_cast<std::int16_t>(r.y()),
-                     static_cast<std::uint16_t>(r.width()), static_cast<std::uint16_t>(r.height())});
+                     static_cast<std::uint16_t>(r.width()),
+                     static_cast<std::uint16_t>(r.height())});
   xcb_shape_rectangles(x11->connection(), XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
                        XCB_CLIP_ORDERING_UNSORTED, static_cast<xcb_window_t>(window.winId()), 0, 0,
                        static_cast<std::uint32_t>(rects.size()), rects.data());

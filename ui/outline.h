@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows' outlines: corners cut in quarter-circle steps and, on the
 // calculator, a notch between its two panels. Each outline is a table of

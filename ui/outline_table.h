@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows' outlines as data: bands of lines that share the same one or
 // two runs. The window masks (ui/outline.h) and the painted housings both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/picturebutton.h"
 
 #include <QAccessible>
@@ -12,9 +13,7 @@ class PictureButtonAccessible : public QAccessibleWidget {
   explicit PictureButtonAccessible(PictureButton* button)
       : QAccessibleWidget(button, QAccessible::Button) {}
 
-  QStringList actionNames() const override {
-    return {QAccessibleActionInterface::pressAction()};
-  }
+  QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
   void doAction(const QString& name) override {
     if (name == QAccessibleActionInterface::pressAction() && widget()->isEnabled())
       static_cast<PictureButton*>(widget())->Activate();
@@ -23,15 +22,16 @@ class PictureButtonAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* PictureButtonFactory(const QString&, QObject* object) {
-  if (auto* button = qobject_cast<PictureButton*>(object)) return new PictureButtonAccessible(button);
+  if (auto* button = qobject_cast<PictureButton*>(object))
+    return new PictureButtonAccessible(button);
   return nullptr;
 }
 
 }  // namespace
 
 PictureButton::PictureButton(QWidget* parent, Handler& handler, Kind kind, int index,
-                       const QRect& geometry, const QString& accessibleName,
-                       const QString& toolTip)
+                             const QRect& geometry, const QString& accessibleName,
+                             const QString& toolTip)
     : QWidget(parent), handler_(handler), kind_(kind), index_(index) {
   static const bool factoryInstalled = [] {
     QAccessible::installFactory(PictureButtonFactory);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A windowless picture control over the skin: a key, a toolbar button or a
 // banner picture. It paints nothing itself (the window's own canvas shows
@@ -26,7 +27,7 @@ class PictureButton : public QWidget {
   };
 
   PictureButton(QWidget* parent, Handler& handler, Kind kind, int index, const QRect& geometry,
-             const QString& accessibleName, const QString& toolTip);
+                const QString& accessibleName, const QString& toolTip);
 
   Kind kind() const { return kind_; }
   int index() const { return index_; }  // row of the key or tool table, or banner 1/2

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printcommand.h"
 
 #include <QPointer>
@@ -18,8 +19,10 @@ void PrintCommand(Calculator& window) {
   }
   FrmPrint::Open(&window, [w = QPointer<Calculator>(&window)](FrmPrint::Choice choice) {
     if (!w) return;
-    if (choice == FrmPrint::Choice::Stampante) StampaReport(*w);
-    else SalvaReport(*w);
+    if (choice == FrmPrint::Choice::Stampante)
+      StampaReport(*w);
+    else
+      SalvaReport(*w);
   });
 }
 

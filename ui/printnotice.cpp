@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/printnotice.h"
 
 #include <QLabel>
@@ -16,8 +17,9 @@ void ShowPrintNotice(QWidget& window, int milliseconds) {
     font.setPixelSize(13);  // 9.75 points at 96 dpi
     font.setBold(true);
     notice->setFont(font);
-    notice->setStyleSheet(QStringLiteral(
-        "QLabel { color: white; background: rgb(28, 78, 150); border: 1px solid rgb(12, 36, 72); }"));
+    notice->setStyleSheet(
+        QStringLiteral("QLabel { color: white; background: rgb(28, 78, 150); border: 1px solid "
+                       "rgb(12, 36, 72); }"));
     notice->setAccessibleName(notice->text());
     // Clicks go on to the window below, as when the notice is not there.
     notice->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -29,8 +31,10 @@ void ShowPrintNotice(QWidget& window, int milliseconds) {
   // Its place on the window; with the report panel hidden that would cut
   // the text off, so it then spans the keypad panel on two lines.
   constexpr QRect kPlace(62, 118, 253, 24);
-  if (window.width() >= kPlace.right() + 1) notice->setGeometry(kPlace);
-  else notice->setGeometry(10, 112, window.width() - 20, 40);
+  if (window.width() >= kPlace.right() + 1)
+    notice->setGeometry(kPlace);
+  else
+    notice->setGeometry(10, 112, window.width() - 20, 40);
   notice->show();
   notice->raise();
   notice->findChild<QTimer*>()->start(milliseconds);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // txtInfo: the notice "Stampa inviata alla stampante" on the calculator,
 // shown for two seconds after a print job without holding up the window:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's Host on Qt: real modal message boxes with the engine's texts,
 // titles and icons; hiding and showing the calculator around them; the

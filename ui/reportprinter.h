@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // StampaReport: the tape printed on the system's default printer, through
 // the page painter the PDF output shares. When the job has been handed to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/salvareport.h"
 
 #include <QDir>
@@ -45,10 +46,9 @@ QString SalvaConNome(QWidget* owner, const QString& filter, const QString& title
 }
 
 void SalvaReport(Calculator& window) {
-  const QString path =
-      SalvaConNome(&window, QStringLiteral("File di testo (*.txt)|*.txt"),
-                   QStringLiteral("Crea file di testo report"), QDir::currentPath(),
-                   QStringLiteral("Numerina desktop"));
+  const QString path = SalvaConNome(&window, QStringLiteral("File di testo (*.txt)|*.txt"),
+                                    QStringLiteral("Crea file di testo report"),
+                                    QDir::currentPath(), QStringLiteral("Numerina desktop"));
   if (path.isEmpty()) return;
   if (!SalvaReportFile(QFile::encodeName(path).toStdString(), window.engine().Pcalc().Text())) {
     window.host().HideMain();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SalvaReport: the tape saved as a text file chosen in the save dialog
 // (SalvaConNome). The file is replaced as a whole, without a question; a

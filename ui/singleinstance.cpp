@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/singleinstance.h"
 
 #include <QCryptographicHash>
@@ -41,8 +42,8 @@ bool FillAddress(const QString& path, sockaddr_un& address) {
 }  // namespace
 
 QString SingleInstance::KeyFor(const QString& programFolder) {
-  const QByteArray hash = QCryptographicHash::hash(
-      QDir::cleanPath(programFolder).toUtf8(), QCryptographicHash::Sha256);
+  const QByteArray hash =
+      QCryptographicHash::hash(QDir::cleanPath(programFolder).toUtf8(), QCryptographicHash::Sha256);
   return QStringLiteral("numerina-%1-%2")
       .arg(static_cast<qulonglong>(getuid()))
       .arg(QString::fromLatin1(hash.toHex().left(16)));

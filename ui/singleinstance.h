@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running calculator per user and program folder. The first start holds
 // a lock file and listens on a local socket; a later start finds the lock

@@ -49,7 +49,12 @@ void SmallWindow::closeEvent(QCloseEvent* event) {
   // The window manager's close: run the close button's steps instead. A
   // close cannot start another from inside itself, so they run next.
   event->ignore();
-  QMetaObject::invokeMethod(this, [this] { if (!unloading_) CloseAsButton(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!unloading_) CloseAsButton();
+      },
+      Qt::QueuedConnection);
 }
 
 void RaiseOpen(QWidget& window) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tapeview.h"
 
 #include <QClipboard>
@@ -115,8 +116,10 @@ void TapeView::CopyWhole() { ToClipboard(TapeText()); }
 
 void TapeView::CopySelectionOrAll() {
   const QString selected = textCursor().selectedText();
-  if (selected.isEmpty()) CopyWhole();
-  else ToClipboard(selected);
+  if (selected.isEmpty())
+    CopyWhole();
+  else
+    ToClipboard(selected);
 }
 
 QMenu* TapeView::CreateMenu(QWidget* parent) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pcalc: the read-only text box that shows the report tape. The engine owns
 // the tape's text; this box receives each fragment the engine appends and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculator: the toolbar's commands (cmdBarra).
 #include <QClipboard>
 #include <QGuiApplication>
@@ -24,8 +25,10 @@ void Calculator::cmdBarra_Click(Tool tool) {
     case Tool::Fewer: CambiaDecimali(true); break;
     case Tool::Help: OpenHelp(); break;
     case Tool::Info:
-      if (desktop_) desktop_->InformazioniDaBarra();
-      else GiveFocusToFocus();
+      if (desktop_)
+        desktop_->InformazioniDaBarra();
+      else
+        GiveFocusToFocus();
       break;
     case Tool::Print: PrintCommand(*this); break;
     case Tool::Minimise: Minimise(); break;
@@ -65,7 +68,8 @@ void Calculator::ToggleReport() {
 
 void Calculator::SetReportTooltip(bool shown) {
   const std::string_view tip = ReportTooltip(shown);
-  tools_[ToolIndex(Tool::Report)]->setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+  tools_[ToolIndex(Tool::Report)]->setToolTip(
+      QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
 }
 
 void Calculator::SetReportShown(bool shown) {
@@ -98,8 +102,10 @@ void Calculator::OpenHelp() {
 
 void Calculator::Minimise() {
   // Into the tray; without one, to the taskbar (see Desktop::Minimise).
-  if (desktop_) desktop_->Minimise();
-  else showMinimized();
+  if (desktop_)
+    desktop_->Minimise();
+  else
+    showMinimized();
 }
 
 }  // namespace numerina::ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving the captionless window: a drag hands the mouse to the window
 // manager's own move (QWindow::startSystemMove); where that is

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing figures: a 10,000-line tape printed from the window to a cups-pdf
 # queue of a private CUPS server (time from Ok to the job handed to CUPS,
 # and until cups-pdf's file is there), and numerina-tape --pdf of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt window showing one empty 400 x 275
 // widget, nothing else.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # 50 keys typed in about half a second into the real window on Xvfb
 # (xdotool type --delay 10), read back from the timestamp log of a
 # benchmark build: every key must be taken, in order, every display change

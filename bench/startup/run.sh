@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to the first map and resident memory 2 s after the start, for
 # the calculator and a bare Qt window, alternated, medians of 20 runs.
 # Usage: run.sh BUILD_DIR [RUNS]   (WM=1 runs them under openbox)

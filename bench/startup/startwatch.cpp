@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // startwatch: times programs from outside, on an X server. For each run it
 // starts a program, waits for the first top-level window that gets mapped
 // (a MapNotify on the root window: that is the moment it appears, at the
@@ -18,9 +19,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -107,13 +108,17 @@ int main(int argc, char** argv) {
   std::vector<Program> programs;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--runs" && i + 1 < argc) runs = std::atoi(argv[++i]);
-    else if (a == "--rss-after" && i + 1 < argc) rssAfter = std::atof(argv[++i]);
-    else if (a == "--dir" && i + 1 < argc) dir = argv[++i];
+    if (a == "--runs" && i + 1 < argc)
+      runs = std::atoi(argv[++i]);
+    else if (a == "--rss-after" && i + 1 < argc)
+      rssAfter = std::atof(argv[++i]);
+    else if (a == "--dir" && i + 1 < argc)
+      dir = argv[++i];
     else if (const auto eq = a.find('='); eq != std::string::npos)
       programs.push_back({a.substr(0, eq), a.substr(eq + 1), {}, {}});
     else {
-      std::fprintf(stderr, "usage: startwatch [--runs N] [--rss-after S] [--dir D] NAME=PROGRAM...\n");
+      std::fprintf(stderr,
+                   "usage: startwatch [--runs N] [--rss-after S] [--dir D] NAME=PROGRAM...\n");
       return 2;
     }
   }
@@ -150,8 +155,8 @@ int main(int argc, char** argv) {
       }
       p.mapMs.push_back(m.ms);
       if (rss >= 0) p.rssMiB.push_back(rss);
-      std::printf("run %2d  %-12s map %7.2f ms  at %d,%d  %dx%d", run + 1, p.name.c_str(), m.ms, m.x,
-                  m.y, m.width, m.height);
+      std::printf("run %2d  %-12s map %7.2f ms  at %d,%d  %dx%d", run + 1, p.name.c_str(), m.ms,
+                  m.x, m.y, m.width, m.height);
       if (rss >= 0) std::printf("  rss %6.1f MiB", rss);
       std::printf("\n");
       std::fflush(stdout);

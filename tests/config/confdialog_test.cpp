@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog's rules without a window: the keys it writes and
 // their order, what it reads back, the path ellipsis, the stored picture
 // names and the restore's deletion.
@@ -19,7 +20,8 @@
 namespace numerina {
 namespace {
 
-std::vector<std::string> KeysOf(const std::vector<std::pair<std::string_view, std::string>>& entries) {
+std::vector<std::string> KeysOf(
+    const std::vector<std::pair<std::string_view, std::string>>& entries) {
   std::vector<std::string> keys;
   for (const auto& [k, v] : entries) keys.emplace_back(k);
   return keys;
@@ -35,9 +37,9 @@ TEST(SaveEntries, OrderAndEmptyPlaces) {
   v.logoPic = "logo.gif";
   v.lines[3] = "quarta";
   const auto on = SaveEntries(v);
-  EXPECT_EQ(KeysOf(on), (std::vector<std::string>{"PrimoPiano", "Banner", "BannerPos", "Nome", "NomePos",
-                                                   "Info", "LogoPic", "LogoNome", "1", "2", "3", "4", "5",
-                                                   "6", "7", "8", "9"}));
+  EXPECT_EQ(KeysOf(on), (std::vector<std::string>{"PrimoPiano", "Banner", "BannerPos", "Nome",
+                                                  "NomePos", "Info", "LogoPic", "LogoNome", "1",
+                                                  "2", "3", "4", "5", "6", "7", "8", "9"}));
   EXPECT_EQ(on[0].second, "0");
   EXPECT_EQ(on[2].second, "");
   EXPECT_EQ(on[4].second, "1");
@@ -49,7 +51,8 @@ TEST(SaveEntries, OrderAndEmptyPlaces) {
   v.banner = "a.bmp";
   v.nome.clear();
   const auto off = SaveEntries(v);
-  EXPECT_EQ(KeysOf(off), (std::vector<std::string>{"PrimoPiano", "Banner", "BannerPos", "Nome", "NomePos", "Info"}));
+  EXPECT_EQ(KeysOf(off), (std::vector<std::string>{"PrimoPiano", "Banner", "BannerPos", "Nome",
+                                                   "NomePos", "Info"}));
   EXPECT_EQ(off[2].second, "2");
   EXPECT_EQ(off[4].second, "");
   EXPECT_EQ(off[5].second, "0");
@@ -59,7 +62,9 @@ class ConfigFileTest : public ::testing::Test {
  protected:
   void SetUp() override { SetSettingsFolderForTesting(dir_.Path()); }
   void TearDown() override { SetSettingsFolderForTesting(""); }
-  void Write(const std::string& text) { std::ofstream(SettingsFilePath(), std::ios::binary) << text; }
+  void Write(const std::string& text) {
+    std::ofstream(SettingsFilePath(), std::ios::binary) << text;
+  }
   testing::TempDir dir_;
 };
 

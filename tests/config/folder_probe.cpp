@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small program for the tests that need a process of its own: started from
 // another folder, through links, or as another user.
 //   probe                 prints CartellaProgramma()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on disk: LeggiIni, ScriviIni and cIniFile.
 
 #include "config/ini.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and editing INI text, on files as people write them by hand.
 
 #include "config/initext.h"
@@ -52,8 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"times matches itself", "[Opzioni]\nA×B=1\n", "Opzioni", "a×b", "1"},
         ReadCase{"times is not divide", "[Opzioni]\nA×B=1\n", "Opzioni", "a÷b", std::nullopt},
         ReadCase{"divide is not times", "[Opzioni]\nA÷B=1\n", "Opzioni", "A×B", std::nullopt},
-        ReadCase{"windows-1252 times", "[Opzioni]\nA\xD7" "B=1\n", "Opzioni", "a÷b",
-                 std::nullopt},
+        ReadCase{"windows-1252 times",
+                 "[Opzioni]\nA\xD7"
+                 "B=1\n",
+                 "Opzioni", "a÷b", std::nullopt},
         ReadCase{"blanks around", "  [ Opzioni ]  \n \t Nome  =  Mario Rossi \t\n", " Opzioni",
                  "Nome ", "Mario Rossi"},
         ReadCase{"equals in value", "[Opzioni]\nNome=a=b\n", "Opzioni", "Nome", "a=b"},
@@ -63,27 +66,23 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"empty file", "", "Opzioni", "Nome", std::nullopt},
         ReadCase{"key of another section", "[Altro]\nNome=x\n[Opzioni]\nInfo=1\n", "Opzioni",
                  "Nome", std::nullopt},
-        ReadCase{"key before any section", "Nome=x\n[Opzioni]\n", "Opzioni", "Nome",
-                 std::nullopt},
-        ReadCase{"comment lines", "[Opzioni]\n;Nome=commento\n# Nome=altro\nNome=vero\n",
-                 "Opzioni", "Nome", "vero"},
-        ReadCase{"first of two keys", "[Opzioni]\nDecimali=1\nDecimali=4\n", "Opzioni",
-                 "Decimali", "1"},
+        ReadCase{"key before any section", "Nome=x\n[Opzioni]\n", "Opzioni", "Nome", std::nullopt},
+        ReadCase{"comment lines", "[Opzioni]\n;Nome=commento\n# Nome=altro\nNome=vero\n", "Opzioni",
+                 "Nome", "vero"},
+        ReadCase{"first of two keys", "[Opzioni]\nDecimali=1\nDecimali=4\n", "Opzioni", "Decimali",
+                 "1"},
         ReadCase{"first of two sections", "[Opzioni]\nA=1\n[Altro]\n[opzioni]\nA=2\nB=3\n",
                  "Opzioni", "B", std::nullopt},
         ReadCase{"header without bracket", "[Opzioni\nA=1\n", "Opzioni", "A", "1"},
         ReadCase{"line without equals", "[Opzioni]\nNome\nNome=x\n", "Opzioni", "Nome", "x"},
-        ReadCase{"lone CR stays inside a line", "[Opzioni]\nA=1\rB=2\n", "Opzioni", "A",
-                 "1\rB=2"},
-        ReadCase{"windows-1252 byte", "[Opzioni]\nNome=Societ\xE0\n", "Opzioni", "Nome",
-                 "Società"},
+        ReadCase{"lone CR stays inside a line", "[Opzioni]\nA=1\rB=2\n", "Opzioni", "A", "1\rB=2"},
+        ReadCase{"windows-1252 byte", "[Opzioni]\nNome=Societ\xE0\n", "Opzioni", "Nome", "Società"},
         ReadCase{"euro byte", "[Opzioni]\nNome=\x80 5\n", "Opzioni", "Nome", "€ 5"},
-        ReadCase{"undefined byte", "[Opzioni]\nNome=a\x81z\n", "Opzioni", "Nome",
-                 "a\xEF\xBF\xBDz"},
-        ReadCase{"utf-8 file", "[Opzioni]\nNome=Societ\xC3\xA0 \xE2\x82\xAC\n", "Opzioni",
-                 "Nome", "Società €"},
-        ReadCase{"byte-order mark", "\xEF\xBB\xBF[Opzioni]\nDecimali=3\n", "Opzioni",
-                 "Decimali", "3"},
+        ReadCase{"undefined byte", "[Opzioni]\nNome=a\x81z\n", "Opzioni", "Nome", "a\xEF\xBF\xBDz"},
+        ReadCase{"utf-8 file", "[Opzioni]\nNome=Societ\xC3\xA0 \xE2\x82\xAC\n", "Opzioni", "Nome",
+                 "Società €"},
+        ReadCase{"byte-order mark", "\xEF\xBB\xBF[Opzioni]\nDecimali=3\n", "Opzioni", "Decimali",
+                 "3"},
         ReadCase{"mark and windows-1252 body", "\xEF\xBB\xBF[Opzioni]\nNome=\xE0\n", "Opzioni",
                  "Nome", "à"}),
     CaseName<::testing::TestParamInfo<ReadCase>>);
@@ -109,8 +108,12 @@ TEST(IniRead, EncodingDetection) {
   EXPECT_FALSE(IniBytesAreUtf8("[Opzioni]\nA=1\n"));  // plain ASCII: read either way
   EXPECT_TRUE(IniBytesAreUtf8("A=\xC3\xA0"));
   EXPECT_FALSE(IniBytesAreUtf8("A=\xE0"));
-  EXPECT_TRUE(IniBytesAreUtf8("\xEF\xBB\xBF" "A=1"));
-  EXPECT_EQ(DecodeIniBytes("\xEF\xBB\xBF" "A=\xC3\xA0"), "A=à");
+  EXPECT_TRUE(
+      IniBytesAreUtf8("\xEF\xBB\xBF"
+                      "A=1"));
+  EXPECT_EQ(DecodeIniBytes("\xEF\xBB\xBF"
+                           "A=\xC3\xA0"),
+            "A=à");
   EXPECT_EQ(DecodeIniBytes("A=\xE0\x9D"), "A=à\xEF\xBF\xBD");
 }
 
@@ -153,14 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Opzioni]\r\nA=1\r\nB=2\r\n"},
         EditCase{"new section at the end", "[Altro]\nB=2\n", "Report", "1",
                  "[Altro]\nB=2\n[Opzioni]\nReport=1\n"},
-        EditCase{"new section after a last line without line end", "; only a comment",
-                 "Report", "1", "; only a comment\n[Opzioni]\nReport=1\n"},
+        EditCase{"new section after a last line without line end", "; only a comment", "Report",
+                 "1", "; only a comment\n[Opzioni]\nReport=1\n"},
         EditCase{"new section in crlf file", "[Altro]\r\nB=2\r\n", "Report", "1",
                  "[Altro]\r\nB=2\r\n[Opzioni]\r\nReport=1\r\n"},
         EditCase{"first of two keys replaced", "[Opzioni]\nA=1\nA=2\n", "a", "9",
                  "[Opzioni]\nA=9\nA=2\n"},
-        EditCase{"first of two sections used", "[Opzioni]\nA=1\n[X]\n[Opzioni]\nB=1\n", "B",
-                 "2", "[Opzioni]\nA=1\nB=2\n[X]\n[Opzioni]\nB=1\n"},
+        EditCase{"first of two sections used", "[Opzioni]\nA=1\n[X]\n[Opzioni]\nB=1\n", "B", "2",
+                 "[Opzioni]\nA=1\nB=2\n[X]\n[Opzioni]\nB=1\n"},
         EditCase{"commented key is not the key", "[Opzioni]\n;Nome=old\n", "Nome", "new",
                  "[Opzioni]\nNome=new\n;Nome=old\n"},
         EditCase{"empty value", "[Opzioni]\nNome=Mario\n", "Nome", "", "[Opzioni]\nNome=\n"},
@@ -171,8 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName<::testing::TestParamInfo<EditCase>>);
 
 TEST(IniWrite, LineBreaksAndNulCannotInjectLines) {
-  const auto out = IniWriteValue("[Opzioni]\n", "Opzioni", "Nome",
-                                 "Mario\r\n[Hack]\nX=1\0Z"s);
+  const auto out = IniWriteValue("[Opzioni]\n", "Opzioni", "Nome", "Mario\r\n[Hack]\nX=1\0Z"s);
   ASSERT_TRUE(out);
   EXPECT_EQ(*out, "[Opzioni]\nNome=Mario[Hack]X=1Z\n");
   const auto key = IniWriteValue("", "Opz\nioni", "No\r\nme", "v");
@@ -236,7 +238,8 @@ TEST(IniWrite, SameKeyTwiceLeavesOneLine) {
 
 TEST(IniDelete, KeyGoesOtherLinesStay) {
   const std::string before = "; top\r\n[Opzioni]\r\nA=1\r\n; keep\r\na=2\r\nB=3\r\n[X]\r\nA=4\r\n";
-  EXPECT_EQ(IniDeleteKey(before, "Opzioni", "A"), "; top\r\n[Opzioni]\r\n; keep\r\nB=3\r\n[X]\r\nA=4\r\n");
+  EXPECT_EQ(IniDeleteKey(before, "Opzioni", "A"),
+            "; top\r\n[Opzioni]\r\n; keep\r\nB=3\r\n[X]\r\nA=4\r\n");
   EXPECT_EQ(IniDeleteKey(before, "Opzioni", "Missing"), before);
   EXPECT_EQ(IniDeleteKey(before, "Nowhere", "A"), before);
   EXPECT_EQ(IniReadValue(IniDeleteKey(before, "Opzioni", "A"), "Opzioni", "A"), std::nullopt);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file: all or nothing, through links, keeping permissions.
 
 #include "config/safefile.h"
@@ -209,17 +210,16 @@ TEST_F(SafeFileTest, RemovesTemporaryFilesOfKilledWriters) {
   ASSERT_EQ(::waitpid(child, nullptr, 0), child);
   const std::string dead = std::to_string(child);
   const std::string alive = std::to_string(::getppid());
-  for (const std::string& name : std::vector<std::string>{
-           ".voldrin.ini.tmp" + dead + "-0", ".voldrin.ini.tmp" + dead + "-17",
-        ".voldrin.ini.tmp" + alive + "-0", ".other.ini.tmp" + dead + "-0",
-        ".voldrin.ini.tmpx-0", "voldrin.ini.bak"}) {
+  for (const std::string& name :
+       std::vector<std::string>{".voldrin.ini.tmp" + dead + "-0", ".voldrin.ini.tmp" + dead + "-17",
+                                ".voldrin.ini.tmp" + alive + "-0", ".other.ini.tmp" + dead + "-0",
+                                ".voldrin.ini.tmpx-0", "voldrin.ini.bak"}) {
     WriteBytes(dir_.File(name), "half");
   }
   ASSERT_TRUE(WriteFileSafely(dir_.File("voldrin.ini"), "x"));
-  EXPECT_EQ(dir_.Entries(),
-            (std::set<std::string>{"voldrin.ini", ".voldrin.ini.tmp" + alive + "-0",
-                                   ".other.ini.tmp" + dead + "-0", ".voldrin.ini.tmpx-0",
-                                   "voldrin.ini.bak"}));
+  EXPECT_EQ(dir_.Entries(), (std::set<std::string>{"voldrin.ini", ".voldrin.ini.tmp" + alive + "-0",
+                                                   ".other.ini.tmp" + dead + "-0",
+                                                   ".voldrin.ini.tmpx-0", "voldrin.ini.bak"}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings file lies, seen by a copy of a small program started as
 // an ordinary user from folders of each kind.
 

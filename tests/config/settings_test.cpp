@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that turn stored texts into settings, including texts edited by
 // hand into something the program never writes.
 
@@ -24,14 +25,14 @@ TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, LeadingNumberTest,
-    ::testing::Values(NumberCase{"3000", 3000}, NumberCase{" 3000", 3000},
-                      NumberCase{"\t 12", 12}, NumberCase{"1e3", 1}, NumberCase{"abc", 0},
-                      NumberCase{"", 0}, NumberCase{"-2.5x", -2.5}, NumberCase{"+4", 4},
-                      NumberCase{"2.5", 2.5}, NumberCase{".5", 0.5}, NumberCase{"5.", 5},
-                      NumberCase{"1.2.3", 1.2}, NumberCase{"1,5", 1}, NumberCase{"-", 0},
-                      NumberCase{"- 5", 0}, NumberCase{"--5", 0}, NumberCase{"12 34", 12},
-                      NumberCase{"0x10", 0}, NumberCase{"007", 7}, NumberCase{"-0.25", -0.25},
-                      NumberCase{"4.5", 4.5}, NumberCase{"1500,3000", 1500}));
+    ::testing::Values(NumberCase{"3000", 3000}, NumberCase{" 3000", 3000}, NumberCase{"\t 12", 12},
+                      NumberCase{"1e3", 1}, NumberCase{"abc", 0}, NumberCase{"", 0},
+                      NumberCase{"-2.5x", -2.5}, NumberCase{"+4", 4}, NumberCase{"2.5", 2.5},
+                      NumberCase{".5", 0.5}, NumberCase{"5.", 5}, NumberCase{"1.2.3", 1.2},
+                      NumberCase{"1,5", 1}, NumberCase{"-", 0}, NumberCase{"- 5", 0},
+                      NumberCase{"--5", 0}, NumberCase{"12 34", 12}, NumberCase{"0x10", 0},
+                      NumberCase{"007", 7}, NumberCase{"-0.25", -0.25}, NumberCase{"4.5", 4.5},
+                      NumberCase{"1500,3000", 1500}));
 
 TEST(LeadingNumber, HugeAndTinyNumbers) {
   EXPECT_EQ(LeadingNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
@@ -117,11 +118,10 @@ TEST(NomePos, ByNumber) {
   struct {
     const char* text;
     NamePlace expected;
-  } const cases[] = {{"", NamePlace::Top},         {"1", NamePlace::Top},
-                     {"01", NamePlace::Top},       {"2", NamePlace::Bottom},
-                     {"2.0", NamePlace::Bottom},   {"0", NamePlace::Unchanged},
-                     {"abc", NamePlace::Unchanged}, {"3", NamePlace::Unchanged},
-                     {"1.5", NamePlace::Unchanged}};
+  } const cases[] = {
+      {"", NamePlace::Top},          {"1", NamePlace::Top},       {"01", NamePlace::Top},
+      {"2", NamePlace::Bottom},      {"2.0", NamePlace::Bottom},  {"0", NamePlace::Unchanged},
+      {"abc", NamePlace::Unchanged}, {"3", NamePlace::Unchanged}, {"1.5", NamePlace::Unchanged}};
   for (const auto& c : cases) EXPECT_EQ(NomePosFromSetting(c.text), c.expected) << c.text;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running a program as an ordinary user. Root passes every permission
 // check, so when the tests run as root the program runs as "nobody" through
@@ -40,14 +41,14 @@ inline std::string UnprivilegedUnavailable() {
   return {};
 }
 
-#define NUMERINA_NEED_UNPRIVILEGED()                                               \
-  do {                                                                             \
-    const std::string why = ::numerina::testing::UnprivilegedUnavailable();        \
-    if (!why.empty()) {                                                            \
-      const char* ci = std::getenv("CI");                                          \
-      if (ci != nullptr && std::string(ci) == "true") FAIL() << why;               \
-      GTEST_SKIP() << why;                                                         \
-    }                                                                              \
+#define NUMERINA_NEED_UNPRIVILEGED()                                        \
+  do {                                                                      \
+    const std::string why = ::numerina::testing::UnprivilegedUnavailable(); \
+    if (!why.empty()) {                                                     \
+      const char* ci = std::getenv("CI");                                   \
+      if (ci != nullptr && std::string(ci) == "true") FAIL() << why;        \
+      GTEST_SKIP() << why;                                                  \
+    }                                                                       \
   } while (0)
 
 // Hands a file or folder to the user the programs run as (nobody under root).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number entry and the clear keys.
 #include <gtest/gtest.h>
 
@@ -27,12 +28,13 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"", "0,", "0,"}, EntryCase{"007", "007,", "7,"}, EntryCase{"[00]", "00,", "0,"},
         EntryCase{"123", "123,", "123,"}, EntryCase{"12[000]", "12000,", "12.000,"},
         EntryCase{"12.5", "12,5", "12,5"}, EntryCase{".", ",", ","}, EntryCase{".5", ",5", "0,5"},
-        EntryCase{"12..5", "12,5", "12,5"},
-        EntryCase{"12.34[BACK]", "12,3", "12,3"}, EntryCase{"12.34[BACK][BACK]", "12,", "12,"},
+        EntryCase{"12..5", "12,5", "12,5"}, EntryCase{"12.34[BACK]", "12,3", "12,3"},
+        EntryCase{"12.34[BACK][BACK]", "12,", "12,"},
         EntryCase{"12.34[BACK][BACK][BACK]", "1,", "1,"}, EntryCase{"12.34[BACK]5", "125,", "125,"},
         EntryCase{"12.55[BACK]3", "123,", "123,"}, EntryCase{"5[BACK]", ",", ","},
-        EntryCase{"5[BACK][BACK]", ",", ","}, EntryCase{"-.5", "-0,5", "-0,5"}, EntryCase{"-7", "-7,", "-7,"},
-        EntryCase{"[SIGN]", "0,", "0,"}, EntryCase{"12[SIGN]", "-12,", "-12,"}, EntryCase{"12[SIGN][SIGN]", "12,", "12,"},
+        EntryCase{"5[BACK][BACK]", ",", ","}, EntryCase{"-.5", "-0,5", "-0,5"},
+        EntryCase{"-7", "-7,", "-7,"}, EntryCase{"[SIGN]", "0,", "0,"},
+        EntryCase{"12[SIGN]", "-12,", "-12,"}, EntryCase{"12[SIGN][SIGN]", "12,", "12,"},
         EntryCase{"12[SIGN]3", "-12,3", "-12,3"}, EntryCase{"-[SIGN]", "-0,", "-0,"},
         EntryCase{"-.[SIGN]", "-0,", "-0,"},
         // Backspace on a result: the comma goes, and digits are lost until
@@ -57,7 +59,8 @@ TEST(Entry, TagsAndFractionMode) {
   c.Type("[CE]");
   EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Cleared);
   c.Type("[SIGN]");
-  EXPECT_EQ(c.engine.Snapshot().EntryTag, EntryState::Cleared);  // the sign key never changes the tag
+  EXPECT_EQ(c.engine.Snapshot().EntryTag,
+            EntryState::Cleared);  // the sign key never changes the tag
 }
 
 TEST(Entry, SignOnNotANumberDoesNothing) {

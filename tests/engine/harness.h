@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A calculator driven by key scripts, with a host that records what the
 // engine asked of the windows.
@@ -35,7 +36,9 @@ class RecordingHost : public Host, public SettingsWriter {
 
   void MessageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
     events.push_back("message:" + std::string(text) + "|" + std::string(title) + "|" +
-                     (icon == MessageIcon::Exclamation ? "!" : icon == MessageIcon::Critical ? "x" : "i"));
+                     (icon == MessageIcon::Exclamation ? "!"
+                      : icon == MessageIcon::Critical  ? "x"
+                                                       : "i"));
   }
   void HideMain() override { events.push_back("hide"); }
   void ShowMain() override { events.push_back("show"); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard maps, the toolbar's engine side and the key-script reader.
 #include <gtest/gtest.h>
 
@@ -10,15 +11,21 @@ namespace {
 TEST(KeyboardMap, CharactersPressTheirKeys) {
   for (char32_t d = U'0'; d <= U'9'; ++d)
     EXPECT_EQ(GestisciTasto(d), (KeyRef{Button::Number, static_cast<int>(d - U'0')}));
-  const std::pair<char32_t, KeyRef> cases[] = {
-      {U'+', {Button::Operator, kPlus}},   {U'-', {Button::Operator, kMinus}},
-      {U'*', {Button::Operator, kTimes}},  {U'X', {Button::Operator, kTimes}},
-      {U'x', {Button::Operator, kTimes}},  {U'/', {Button::Operator, kDivide}},
-      {U'=', {Button::Operator, kEquals}}, {U'T', {Button::Operator, kEquals}},
-      {U't', {Button::Operator, kEquals}}, {U'.', {Button::Decim}},
-      {U'C', {Button::Cancel}},            {U'c', {Button::Cancel}},
-      {U'%', {Button::Percent}},           {U'^', {Button::Sqrt}},
-      {U'!', {Button::Inverso}}};
+  const std::pair<char32_t, KeyRef> cases[] = {{U'+', {Button::Operator, kPlus}},
+                                               {U'-', {Button::Operator, kMinus}},
+                                               {U'*', {Button::Operator, kTimes}},
+                                               {U'X', {Button::Operator, kTimes}},
+                                               {U'x', {Button::Operator, kTimes}},
+                                               {U'/', {Button::Operator, kDivide}},
+                                               {U'=', {Button::Operator, kEquals}},
+                                               {U'T', {Button::Operator, kEquals}},
+                                               {U't', {Button::Operator, kEquals}},
+                                               {U'.', {Button::Decim}},
+                                               {U'C', {Button::Cancel}},
+                                               {U'c', {Button::Cancel}},
+                                               {U'%', {Button::Percent}},
+                                               {U'^', {Button::Sqrt}},
+                                               {U'!', {Button::Inverso}}};
   for (const auto& [ch, key] : cases) EXPECT_EQ(GestisciTasto(ch), key) << static_cast<int>(ch);
 }
 
@@ -39,8 +46,9 @@ TEST(KeyboardMap, KeyDownCodes) {
 TEST(KeyboardMap, TypingMatchesClicking) {
   Calculator typed, clicked;
   typed.Type("12+3=");
-  for (KeyRef k : {KeyRef{Button::Number, 1}, KeyRef{Button::Number, 2}, KeyRef{Button::Operator, kPlus},
-                   KeyRef{Button::Number, 3}, KeyRef{Button::Operator, kEquals}})
+  for (KeyRef k :
+       {KeyRef{Button::Number, 1}, KeyRef{Button::Number, 2}, KeyRef{Button::Operator, kPlus},
+        KeyRef{Button::Number, 3}, KeyRef{Button::Operator, kEquals}})
     clicked.engine.Click(k);
   EXPECT_EQ(typed.Display(), clicked.Display());
   EXPECT_EQ(typed.Tape(), clicked.Tape());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binary operators, equals, and the tape lines they write.
 #include <gtest/gtest.h>
 
@@ -23,20 +24,23 @@ TEST_P(ChainTest, ComputesLeftToRight) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedSequences, ChainTest,
-    ::testing::Values(
-        ChainCase{"2+3X4=", "20,", "20"}, ChainCase{"5+X3=", "15,", "15"}, ChainCase{"5+3==", "8,", "8"},
-        ChainCase{"5+3=X2=", "16,", "16"}, ChainCase{"5+3=2+1=", "3,", "3"}, ChainCase{"-5+3=", "-2,", "-2"},
-        ChainCase{"5X-3=", "-15,", "-15"}, ChainCase{"5--3=", "8,", "8"}, ChainCase{"5=-3=", "2,", "2"},
-        ChainCase{"7/0=", "7,", "7,"}, ChainCase{"7/.=", "7,", "7,"}, ChainCase{"6/4=", "1,5", "1,5"},
-        ChainCase{"1/3=", "0,3333333333", "0,333333333333333"}, ChainCase{"1/3X3=", "1,", "1"},
-        ChainCase{"1/3=X3=", "1,", "0,999999999999999"}, ChainCase{"+5=", "5,", "5,"},
-        ChainCase{"0.1+0.2=", "0,3", "0,3"}, ChainCase{"12+3.5=", "15,5", "15,5"},
-        ChainCase{"10-4-3=", "3,", "3"}, ChainCase{"9/3/3=", "1,", "1"}, ChainCase{"2X3+4=", "10,", "10"},
-        ChainCase{"5*2=", "10,", "10"}, ChainCase{"5x2t", "10,", "10"}, ChainCase{"5X2T", "10,", "10"},
-        ChainCase{"9+1[ENTER]", "10,", "10"},
-        // A lone minus taken as the first operand: later calculations fail
-        // and keep it.
-        ChainCase{"5X-+2=", "-", "-"}));
+    ::testing::Values(ChainCase{"2+3X4=", "20,", "20"}, ChainCase{"5+X3=", "15,", "15"},
+                      ChainCase{"5+3==", "8,", "8"}, ChainCase{"5+3=X2=", "16,", "16"},
+                      ChainCase{"5+3=2+1=", "3,", "3"}, ChainCase{"-5+3=", "-2,", "-2"},
+                      ChainCase{"5X-3=", "-15,", "-15"}, ChainCase{"5--3=", "8,", "8"},
+                      ChainCase{"5=-3=", "2,", "2"}, ChainCase{"7/0=", "7,", "7,"},
+                      ChainCase{"7/.=", "7,", "7,"}, ChainCase{"6/4=", "1,5", "1,5"},
+                      ChainCase{"1/3=", "0,3333333333", "0,333333333333333"},
+                      ChainCase{"1/3X3=", "1,", "1"},
+                      ChainCase{"1/3=X3=", "1,", "0,999999999999999"}, ChainCase{"+5=", "5,", "5,"},
+                      ChainCase{"0.1+0.2=", "0,3", "0,3"}, ChainCase{"12+3.5=", "15,5", "15,5"},
+                      ChainCase{"10-4-3=", "3,", "3"}, ChainCase{"9/3/3=", "1,", "1"},
+                      ChainCase{"2X3+4=", "10,", "10"}, ChainCase{"5*2=", "10,", "10"},
+                      ChainCase{"5x2t", "10,", "10"}, ChainCase{"5X2T", "10,", "10"},
+                      ChainCase{"9+1[ENTER]", "10,", "10"},
+                      // A lone minus taken as the first operand: later calculations fail
+                      // and keep it.
+                      ChainCase{"5X-+2=", "-", "-"}));
 
 TEST(Operators, ProductBeyondRangeKeepsFirstOperandSilently) {
   Calculator c;
@@ -119,7 +123,8 @@ TEST_P(TapeTest, WritesLines) {
 INSTANTIATE_TEST_SUITE_P(
     Layout, TapeTest,
     ::testing::Values(
-        TapeCase{"12+3.5=", 2, "12,00···+|3,50···=|-----------------------------------|15,50·····|"},
+        TapeCase{"12+3.5=", 2,
+                 "12,00···+|3,50···=|-----------------------------------|15,50·····|"},
         TapeCase{"12+3.5=X2=", 2,
                  "12,00···+|3,50···=|-----------------------------------|15,50·····|"
                  "|15,50···X|2,00···=|-----------------------------------|31,00·····|"},
@@ -130,15 +135,14 @@ INSTANTIATE_TEST_SUITE_P(
         TapeCase{"-", 2, "0,00···-"},
         TapeCase{"4^=", 2, "4,00v²=|-----------------------------------|2,00·····|"},
         TapeCase{"1/3=", 0, "1···÷|3···=|-----------------------------------|0·····|"},
-        TapeCase{"5X-", 2, "5,00···X|5,00···-"},
-        TapeCase{"5X-+", 2, "5,00···X|5,00···-|-···+"},
+        TapeCase{"5X-", 2, "5,00···X|5,00···-"}, TapeCase{"5X-+", 2, "5,00···X|5,00···-|-···+"},
         TapeCase{"1234.5+", 4, "1.234,5000···+"},
-        TapeCase{"200+10%=", 2, "200,00···+|10,00%=|-----------------------------------|220,00·····|"},
+        TapeCase{"200+10%=", 2,
+                 "200,00···+|10,00%=|-----------------------------------|220,00·····|"},
         TapeCase{"9^[SQR]=", 2, "3,00^²=|-----------------------------------|9,00·····|"},
         TapeCase{"8!+", 2, "8,00¹x+"},
         TapeCase{"5+3=[C]", 2, "5,00···+|3,00···=|-----------------------------------|8,00·····||"},
-        TapeCase{"5+3=[CE]+", 2, "0,00···+"},
-        TapeCase{"[C]", 2, ""}));
+        TapeCase{"5+3=[CE]+", 2, "0,00···+"}, TapeCase{"[C]", 2, ""}));
 
 TEST(Tape, ScrollsAfterEveryOperatorKey) {
   Calculator c;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numerina-tape end to end: the binary, its options, its output and the
 // bytes of the tape file.
 #include <gtest/gtest.h>
@@ -23,8 +24,9 @@ struct Result {
 class RunnerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("numerina-tape-test-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() /
+           ("numerina-tape-test-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -78,7 +80,8 @@ TEST_F(RunnerTest, CopyDecimalsAndClearAll) {
   const Result r = Run("--decimals 3", "1234.5[COPY][DEC+][DEC+][DEC+][C][COPY]. [COPY]");
   EXPECT_EQ(r.status, 0);
   // The toolbar stored 4 decimals; clear all reloads the stored value.
-  EXPECT_EQ(r.out, "clipboard: 1.234,5\nclipboard: 0,\ndisplay: ,\nentry: ,\nmemory: \ndecimals: 4\n");
+  EXPECT_EQ(r.out,
+            "clipboard: 1.234,5\nclipboard: 0,\ndisplay: ,\nentry: ,\nmemory: \ndecimals: 4\n");
   // A disabled decimals button does nothing.
   EXPECT_EQ(Run("--decimals 0", "[DEC-][DEC-][DEC+]").out,
             "display: 0,\nentry: 0,\nmemory: \ndecimals: 1\n");
@@ -90,7 +93,8 @@ TEST_F(RunnerTest, TapeFileBytes) {
   EXPECT_EQ(Read(tape), "12,00\xA0\xA0\xA0+\r\n");
   ASSERT_EQ(Run("--tape " + tape + " --decimals 0", "8/2=4^+2!X").status, 0);
   EXPECT_EQ(Read(tape),
-            "8\xA0\xA0\xA0\xF7\r\n2\xA0\xA0\xA0=\r\n-----------------------------------\r\n4\xA0\xA0\xA0\xA0\xA0\r\n"
+            "8\xA0\xA0\xA0\xF7\r\n2\xA0\xA0\xA0=\r\n-----------------------------------"
+            "\r\n4\xA0\xA0\xA0\xA0\xA0\r\n"
             "\r\n4v\xB2+\r\n2\xB9xX\r\n");
   ASSERT_EQ(Run("--tape " + tape, "").status, 0);
   EXPECT_EQ(Read(tape), "\r\n");
@@ -106,10 +110,18 @@ TEST_F(RunnerTest, UnwritableTapeFails) {
 TEST_F(RunnerTest, UsageErrors) {
   const std::string tape = (dir_ / "never.txt").string();
   const std::string script = Write("ok.keys", "1+1=");
-  const std::string cases[] = {
-      "--decimals 5", "--decimals 12", "--decimals", "--decimals x", "--decimals 2 --decimals 3",
-      "--tape " + tape + " --tape " + tape, "--verbose", "--tape", script + " " + script,
-      (dir_ / "nope.keys").string(), dir_.string(), script + " --decimals 2"};
+  const std::string cases[] = {"--decimals 5",
+                               "--decimals 12",
+                               "--decimals",
+                               "--decimals x",
+                               "--decimals 2 --decimals 3",
+                               "--tape " + tape + " --tape " + tape,
+                               "--verbose",
+                               "--tape",
+                               script + " " + script,
+                               (dir_ / "nope.keys").string(),
+                               dir_.string(),
+                               script + " --decimals 2"};
   for (const std::string& args : cases) {
     const Result r = Run("--tape " + tape + " " + args, "1+1=");
     EXPECT_EQ(r.status, 2) << args;
@@ -127,7 +139,8 @@ TEST_F(RunnerTest, UsageErrors) {
 
 TEST_F(RunnerTest, SquareOverflowMessageAndPaste) {
   const Result r = Run("", "[PASTE:1E+200][SQR]3[PASTE:abc]");
-  EXPECT_EQ(r.out, "message: Numero troppo grande\ndisplay: 3,\nentry: 3,\nmemory: \ndecimals: 2\n");
+  EXPECT_EQ(r.out,
+            "message: Numero troppo grande\ndisplay: 3,\nentry: 3,\nmemory: \ndecimals: 2\n");
 }
 
 // Streams that never end or refuse the output: a usage error past 64 MiB,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Percent, square root, square, reciprocal, the memory and the currency keys.
 #include <gtest/gtest.h>
 
@@ -23,15 +24,17 @@ TEST_P(UnaryTest, ComputesAndLeavesTapeText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, UnaryTest,
-    ::testing::Values(
-        UnaryCase{"4^", "2", "4,00v²"}, UnaryCase{"2^", "1,4142135623731", "2,00v²"},
-        UnaryCase{"9^[SQR]", "9", "3,00^²"}, UnaryCase{"3[SQR]", "9", "3,00^²"},
-        UnaryCase{"8!", "0,125", "8,00¹x"}, UnaryCase{"3!", "0,333333333333333", "3,00¹x"},
-        UnaryCase{"200+10%", "20", "10,00%"}, UnaryCase{"10%", "0", "10,00%"},
-        // Nothing changes where the operand or the result is not a number.
-        UnaryCase{"0!", "0,", ""}, UnaryCase{"4!0!", "00,", "4,00¹x"}, UnaryCase{"-5^", "-5,", ""},
-        UnaryCase{"5X-^", "-", ""}, UnaryCase{"5X-!", "-", ""}, UnaryCase{"5X-%", "-", ""},
-        UnaryCase{"5X-[SQR]", "-", ""}, UnaryCase{"5X-[EUR]", "-", ""}, UnaryCase{"5X-[LIRE]", "-", ""}));
+    ::testing::Values(UnaryCase{"4^", "2", "4,00v²"}, UnaryCase{"2^", "1,4142135623731", "2,00v²"},
+                      UnaryCase{"9^[SQR]", "9", "3,00^²"}, UnaryCase{"3[SQR]", "9", "3,00^²"},
+                      UnaryCase{"8!", "0,125", "8,00¹x"},
+                      UnaryCase{"3!", "0,333333333333333", "3,00¹x"},
+                      UnaryCase{"200+10%", "20", "10,00%"}, UnaryCase{"10%", "0", "10,00%"},
+                      // Nothing changes where the operand or the result is not a number.
+                      UnaryCase{"0!", "0,", ""}, UnaryCase{"4!0!", "00,", "4,00¹x"},
+                      UnaryCase{"-5^", "-5,", ""}, UnaryCase{"5X-^", "-", ""},
+                      UnaryCase{"5X-!", "-", ""}, UnaryCase{"5X-%", "-", ""},
+                      UnaryCase{"5X-[SQR]", "-", ""}, UnaryCase{"5X-[EUR]", "-", ""},
+                      UnaryCase{"5X-[LIRE]", "-", ""}));
 
 TEST(Unary, PercentCountsAsSecondOperand) {
   Calculator c;
@@ -169,10 +172,13 @@ TEST_P(CurrencyTest, ConvertsAtFixedRate) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rates, CurrencyTest,
-    ::testing::Values(CurrencyCase{"10000[EUR]", "5,16", "5,16"}, CurrencyCase{"1936.27[EUR]", "1,00", "1,"},
-                      CurrencyCase{"1[LIRE]", "1936,27", "1.936,27"}, CurrencyCase{"5.16[LIRE]", "9991,15", "9.991,15"},
+    ::testing::Values(CurrencyCase{"10000[EUR]", "5,16", "5,16"},
+                      CurrencyCase{"1936.27[EUR]", "1,00", "1,"},
+                      CurrencyCase{"1[LIRE]", "1936,27", "1.936,27"},
+                      CurrencyCase{"5.16[LIRE]", "9991,15", "9.991,15"},
                       CurrencyCase{"100[LIRE]", "193627,00", "193.627,"},
-                      CurrencyCase{"1000000[EUR]", "516,46", "516,46"}, CurrencyCase{"-10000[EUR]", "-5,16", "-5,16"},
+                      CurrencyCase{"1000000[EUR]", "516,46", "516,46"},
+                      CurrencyCase{"-10000[EUR]", "-5,16", "-5,16"},
                       CurrencyCase{"0[EUR]", "0,", "0,"}, CurrencyCase{"[LIRE]", "0,", "0,"},
                       CurrencyCase{"10000[EUR][LIRE]", "9991,15", "9.991,15"},
                       CurrencyCase{"[PASTE:1E+308][LIRE]", "1E+308", nullptr}));

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program as nobody, with a home, configuration and runtime
 # folder of its own: permission checks do not hold for root.
 # Usage: as_nobody.sh PROGRAM [ARGS...]

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing from the window to a real CUPS server (private, see cupsd.sh):
 # a capture queue keeps the job's data for pdftotext, a cups-pdf queue
 # writes its PDF into its output folder; then the no-default-printer path.

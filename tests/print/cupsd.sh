@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private CUPS server for the printing tests: its own configuration,
 # spool, logs and local socket (no network port), the system's programs
 # with a capture backend added, started in the background and stopped by

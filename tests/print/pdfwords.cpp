@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdfwords.h"
 
 #include <QProcess>
@@ -11,10 +12,12 @@ namespace numerina::test {
 
 QVector<PdfPage> ReadPdfLines(const QString& path, QString* error) {
   QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  pdftotext.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), path, QStringLiteral("-")});
   if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0) {
-    if (error) *error = QStringLiteral("pdftotext failed: ") + pdftotext.errorString() +
-                        QString::fromLocal8Bit(pdftotext.readAllStandardError());
+    if (error)
+      *error = QStringLiteral("pdftotext failed: ") + pdftotext.errorString() +
+               QString::fromLocal8Bit(pdftotext.readAllStandardError());
     return {};
   }
   constexpr double kMmPerPt = 25.4 / 72;

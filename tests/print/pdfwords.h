@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PDF read back with pdftotext -bbox: the pages and, on each, the lines of
 // text with their boxes in millimetres (words on the same baseline joined

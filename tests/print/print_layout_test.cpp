@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report on paper: the printer's own path (a QPrinter writing
 // PDF, with margins) and numerina-tape --pdf, read back with pdftotext.
 // Header texts and rule, page numbers, operation numbers across pages, 45
@@ -40,28 +41,33 @@ QStringList Expected(const QStringList& tapeLines) {
   QStringList out;
   int op = 1;
   for (QString line : tapeLines) {
-    if (line.startsWith(QLatin1String("-----"))) line = QStringLiteral("op. %1   ").arg(op++) + line;
+    if (line.startsWith(QLatin1String("-----")))
+      line = QStringLiteral("op. %1   ").arg(op++) + line;
     out << line.replace(QChar(0x00A0), QLatin1Char(' ')).simplified();
   }
   return out;
 }
 
 // dx, dy: the printable area's corner on the page.
-void CheckReport(const QVector<PdfPage>& pages, const QStringList& tapeLines, double dx, double dy) {
+void CheckReport(const QVector<PdfPage>& pages, const QStringList& tapeLines, double dx,
+                 double dy) {
   const QStringList expected = Expected(tapeLines);
   const int n = static_cast<int>(expected.size());
   QCOMPARE(pages.size(), n / 45 + 1);
-  static const QRegularExpression date(QStringLiteral(
-      " (lunedì|martedì|mercoledì|giovedì|venerdì|sabato|domenica) \\d\\d "
-      "(gen|feb|mar|apr|mag|giu|lug|ago|set|ott|nov|dic) \\d{4} \\d\\d\\.\\d\\d$"));
+  static const QRegularExpression date(
+      QStringLiteral(" (lunedì|martedì|mercoledì|giovedì|venerdì|sabato|domenica) \\d\\d "
+                     "(gen|feb|mar|apr|mag|giu|lug|ago|set|ott|nov|dic) \\d{4} \\d\\d\\.\\d\\d$"));
   for (int p = 0; p < pages.size(); ++p) {
     const auto& lines = pages[p].lines;
     QVERIFY(!lines.isEmpty());
-    const QString title = QStringLiteral("Numerina Desktop (pag. %1 ) - Report di stampa -").arg(p + 1);
+    const QString title =
+        QStringLiteral("Numerina Desktop (pag. %1 ) - Report di stampa -").arg(p + 1);
     QVERIFY2(lines[0].text.startsWith(title), qPrintable(lines[0].text));
     QVERIFY2(date.match(lines[0].text).hasMatch(), qPrintable(lines[0].text));
-    QVERIFY2(std::abs(lines[0].left - (13 + dx)) < kMmTolerance, qPrintable(QString::number(lines[0].left)));
-    QVERIFY2(std::abs(lines[0].top - (15 + dy)) < kTopTolerance, qPrintable(QString::number(lines[0].top)));
+    QVERIFY2(std::abs(lines[0].left - (13 + dx)) < kMmTolerance,
+             qPrintable(QString::number(lines[0].left)));
+    QVERIFY2(std::abs(lines[0].top - (15 + dy)) < kTopTolerance,
+             qPrintable(QString::number(lines[0].top)));
 
     QList<int> shown;  // tape line indexes printed on this page, empty ones are invisible
     for (int i = p * 45; i < std::min(n, p * 45 + 45); ++i)
@@ -72,8 +78,9 @@ void CheckReport(const QVector<PdfPage>& pages, const QStringList& tapeLines, do
       const int i = shown[k];
       QCOMPARE(line.text, expected[i]);
       const double top = 37 + 5 * (i % 45) + dy;
-      QVERIFY2(std::abs(line.top - top) < kTopTolerance,
-               qPrintable(QStringLiteral("line %1 at %2, not %3").arg(i + 1).arg(line.top).arg(top)));
+      QVERIFY2(
+          std::abs(line.top - top) < kTopTolerance,
+          qPrintable(QStringLiteral("line %1 at %2, not %3").arg(i + 1).arg(line.top).arg(top)));
       // Trailing blanks (total lines) take their room but show nothing.
       const double measuredRight = line.left + (line.right - line.left) * kMeasuredPerPrinted;
       if (tapeLines[i].back().isSpace()) {
@@ -94,9 +101,9 @@ void CheckRule(const QString& pdf, double dx, double dy) {
   QTemporaryDir dir;
   const QString prefix = dir.filePath(QStringLiteral("page"));
   QProcess pdftoppm;
-  pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-gray"),
-                                              QStringLiteral("-r"), QStringLiteral("300"),
-                                              QStringLiteral("-singlefile"), pdf, prefix});
+  pdftoppm.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
+                  QStringLiteral("300"), QStringLiteral("-singlefile"), pdf, prefix});
   QVERIFY(pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0);
   const QImage page(prefix + QStringLiteral(".png"));
   QVERIFY(!page.isNull());

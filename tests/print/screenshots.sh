@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the print options dialog and of the notice after a print
 # job, at 100 % and 200 %, on Xvfb with openbox over a magenta backdrop (so
 # that the rounded outline shows); the job goes to a private CUPS server.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print command through the real window: the empty-tape message, the
 // print options dialog (default choice, one at a time, not kept, release
 // outside, keys, names), the no-printer path, the notice, and the text
@@ -141,8 +142,10 @@ class WindowPrintTest : public QObject {
     const QRegion mask = dialog->mask();
     for (const QPoint& corner : {QPoint(0, 0), QPoint(160, 0), QPoint(0, 113), QPoint(160, 113),
                                  QPoint(1, 1), QPoint(159, 112)})
-      QVERIFY2(!mask.contains(corner), qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
-    for (const QPoint& in : {QPoint(80, 0), QPoint(0, 57), QPoint(160, 57), QPoint(80, 113), QPoint(4, 4)})
+      QVERIFY2(!mask.contains(corner),
+               qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+    for (const QPoint& in :
+         {QPoint(80, 0), QPoint(0, 57), QPoint(160, 57), QPoint(80, 113), QPoint(4, 4)})
       QVERIFY2(mask.contains(in), qPrintable(QStringLiteral("%1,%2").arg(in.x()).arg(in.y())));
     // Every control can be found by its name.
     for (QWidget* w : dialog->findChildren<QWidget*>())
@@ -187,11 +190,11 @@ class WindowPrintTest : public QObject {
     FrmPrint* dialog = OpenDialog(rig);
     QVERIFY(dialog);
     bool hidden = false, dialogGone = false;
-    rig.boxes.Expect({QString::fromUtf8(kNoPrinter), QStringLiteral("Numerina"), QMessageBox::Critical,
-                      [&] {
-                        hidden = !rig.calc->isVisible();
-                        dialogGone = !FrmPrint::Current() || !FrmPrint::Current()->isVisible();
-                      }});
+    rig.boxes.Expect(
+        {QString::fromUtf8(kNoPrinter), QStringLiteral("Numerina"), QMessageBox::Critical, [&] {
+           hidden = !rig.calc->isVisible();
+           dialogGone = !FrmPrint::Current() || !FrmPrint::Current()->isVisible();
+         }});
     const QString tape = rig.TapeOfEngine();
     if (how == QLatin1String("mouse")) {
       QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
@@ -254,7 +257,8 @@ class WindowPrintTest : public QObject {
       QVERIFY(rig.calc->rect().contains(notice->geometry()));
       const QRect needed = notice->fontMetrics().boundingRect(
           notice->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, notice->text());
-      QVERIFY2(notice->contentsRect().contains(needed), qPrintable(QStringLiteral("round %1").arg(round)));
+      QVERIFY2(notice->contentsRect().contains(needed),
+               qPrintable(QStringLiteral("round %1").arg(round)));
     }
     QCOMPARE(rig.calc->ReportVisibile(), false);
   }
@@ -264,7 +268,8 @@ class WindowPrintTest : public QObject {
   void exportBytes_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QByteArray>("exact");  // empty: see the end instead
-    QTest::newRow("an operand line alone") << QStringLiteral("12+") << QByteArray("12,00\xA0\xA0\xA0+\r\n");
+    QTest::newRow("an operand line alone")
+        << QStringLiteral("12+") << QByteArray("12,00\xA0\xA0\xA0+\r\n");
     QTest::newRow("ends with a total block") << QStringLiteral("12+3=") << QByteArray();
   }
 
@@ -290,7 +295,8 @@ class WindowPrintTest : public QObject {
       QVERIFY(bytes.endsWith("\r\n\r\n"));
       QCOMPARE(bytes.size(), rig.TapeShown().size() + 2);  // one byte a character
     }
-    QCOMPARE(QDir(work_.path()).entryList(QDir::Files), QStringList{QStringLiteral("rapporto.txt")});
+    QCOMPARE(QDir(work_.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("rapporto.txt")});
     QCOMPARE(rig.calc->focusWidget(), static_cast<QWidget*>(&rig.calc->focusButton()));
     rig.CheckBoxes();
   }
@@ -324,7 +330,8 @@ class WindowPrintTest : public QObject {
     rig.Start();
     TypeKeys(*rig.calc, QStringLiteral("1+2="));
     const QString tape = rig.TapeOfEngine();
-    rig.boxes.Expect({QString::fromUtf8(kSaveFailed), QStringLiteral("Numerina"), QMessageBox::Warning, {}});
+    rig.boxes.Expect(
+        {QString::fromUtf8(kSaveFailed), QStringLiteral("Numerina"), QMessageBox::Warning, {}});
     SaveAs(rig, work_.filePath(QStringLiteral("manca/rapporto.txt")));
     rig.CheckBoxes();
     QVERIFY(QDir(work_.path()).isEmpty());
@@ -334,7 +341,8 @@ class WindowPrintTest : public QObject {
 
   // Run as nobody (window_print_nobody_test): root may write any file.
   void readOnlyTarget() {
-    if (::geteuid() == 0) QSKIP("root may write a read-only file: run as nobody (window_print_nobody_test)");
+    if (::geteuid() == 0)
+      QSKIP("root may write a read-only file: run as nobody (window_print_nobody_test)");
     Rig rig;
     rig.Start();
     const QString target = work_.filePath(QStringLiteral("chiuso.txt"));
@@ -346,7 +354,8 @@ class WindowPrintTest : public QObject {
     QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     TypeKeys(*rig.calc, QStringLiteral("1+2="));
     const QString tape = rig.TapeOfEngine();
-    rig.boxes.Expect({QString::fromUtf8(kSaveFailed), QStringLiteral("Numerina"), QMessageBox::Warning, {}});
+    rig.boxes.Expect(
+        {QString::fromUtf8(kSaveFailed), QStringLiteral("Numerina"), QMessageBox::Warning, {}});
     SaveAs(rig, QStringLiteral("chiuso.txt"));
     rig.CheckBoxes();
     QCOMPARE(ReadFile(target), QByteArray("prima\r\n"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tape saved as a text file.
 
 #include "report/export.h"

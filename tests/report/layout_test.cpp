@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed report's pages: header, line positions, page breaks and the
 // numbering of operations.
 
@@ -38,7 +39,8 @@ std::vector<PlacedText> BodyOf(const ReportPage& page) {
 }
 
 TEST(ReportLayout, ThreeLinesWithASeparator) {
-  const std::string tape = Tape({"12,00" + kNbsp3 + "+", kSeparator, "12,00\u00A0\u00A0\u00A0\u00A0\u00A0"});
+  const std::string tape =
+      Tape({"12,00" + kNbsp3 + "+", kSeparator, "12,00\u00A0\u00A0\u00A0\u00A0\u00A0"});
   const auto pages = LayoutReport(tape, kMonday, Width);
   ASSERT_EQ(pages.size(), 1u);
   const auto body = BodyOf(pages[0]);
@@ -99,8 +101,7 @@ TEST(ReportLayout, PageBreaks) {
     int lines;
     std::vector<std::size_t> perPage;
   } const cases[] = {
-      {1, {1}},           {44, {44}},          {45, {45, 0}},
-      {46, {45, 1}},      {90, {45, 45, 0}},   {100, {45, 45, 10}},
+      {1, {1}}, {44, {44}}, {45, {45, 0}}, {46, {45, 1}}, {90, {45, 45, 0}}, {100, {45, 45, 10}},
   };
   for (const auto& c : cases) {
     const auto pages = LayoutReport(Tape(Numbered(c.lines)), kMonday, Width);
@@ -108,8 +109,8 @@ TEST(ReportLayout, PageBreaks) {
     int line = 0;
     for (std::size_t p = 0; p < pages.size(); ++p) {
       EXPECT_EQ(pages[p].number, static_cast<int>(p) + 1);
-      EXPECT_EQ(pages[p].texts[0].text,
-                "Numerina Desktop   (pag.  " + std::to_string(p + 1) + " )        - Report di stampa -");
+      EXPECT_EQ(pages[p].texts[0].text, "Numerina Desktop   (pag.  " + std::to_string(p + 1) +
+                                            " )        - Report di stampa -");
       EXPECT_EQ(pages[p].rules.size(), 1u);
       const auto body = BodyOf(pages[p]);
       ASSERT_EQ(body.size(), c.perPage[p]) << c.lines << " lines, page " << p + 1;
@@ -186,8 +187,8 @@ TEST(ReportLayout, NoSixteenBitLimits) {
 }
 
 TEST(ReportDate, ItalianNamesWithoutLocales) {
-  const char* weekdays[] = {"lunedì", "martedì", "mercoledì", "giovedì",
-                            "venerdì", "sabato", "domenica"};
+  const char* weekdays[] = {"lunedì",  "martedì", "mercoledì", "giovedì",
+                            "venerdì", "sabato",  "domenica"};
   for (int d = 0; d < 7; ++d) {
     // 7 to 13 December 2026 run from Monday to Sunday.
     EXPECT_EQ(FormatReportDate({2026, 12, 7 + d, 9, 0, d}),

@@ -82,8 +82,10 @@ class DesktopTest : public QObject {
     QMenu& menu = task.menu();
     QCOMPARE(task.icon().contextMenu(), &menu);
     QStringList captions;
-    for (QAction* a : menu.actions()) captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(captions, (QStringList{"Numerina", "-", "Configurazione", "Informazioni", "-", "Esci"}));
+    for (QAction* a : menu.actions())
+      captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(captions,
+             (QStringList{"Numerina", "-", "Configurazione", "Informazioni", "-", "Esci"}));
     // The default item: the menu draws it in bold.
     QCOMPARE(menu.defaultAction(), task.item(0));
   }
@@ -153,9 +155,12 @@ class DesktopTest : public QObject {
     // A changed setting shows in the new window.
     rig.folder.WriteSettings({"Decimali=1"});
 
-    if (way == "doppio clic") rig.desktop.task().Tray_Activated(QSystemTrayIcon::DoubleClick);
-    else if (way == "Numerina") rig.desktop.task().mnuFile_Click(0);
-    else if (way == "seconda partenza") rig.desktop.MostraCalcolatrice();
+    if (way == "doppio clic")
+      rig.desktop.task().Tray_Activated(QSystemTrayIcon::DoubleClick);
+    else if (way == "Numerina")
+      rig.desktop.task().mnuFile_Click(0);
+    else if (way == "seconda partenza")
+      rig.desktop.MostraCalcolatrice();
     else if (way == "pannello") {
       // The panel cannot open without the window; open it as a banner would
       // have before the unload.
@@ -238,11 +243,12 @@ class DesktopTest : public QObject {
         "buon lavoro.\n");
     const int b = int(frmInfoDitta::Logo::BuiltIn), none = int(frmInfoDitta::Logo::None);
     QTest::newRow("no settings file") << QStringList() << "Numerina Desktop" << builtIn << b;
-    QTest::newRow("Info=1, keys empty")
-        << QStringList{"Info=1", "LogoNome=", "LogoPic="} << "" << QString(8, QLatin1Char('\n')) << none;
+    QTest::newRow("Info=1, keys empty") << QStringList{"Info=1", "LogoNome=", "LogoPic="} << ""
+                                        << QString(8, QLatin1Char('\n')) << none;
     const QStringList user{"LogoNome=Ditta Rossi", "1=Via Roma 1", "9=fine", "LogoPic=x.png"};
     QTest::newRow("Info=0") << (QStringList{"Info=0"} + user) << "Numerina Desktop" << builtIn << b;
-    QTest::newRow("Info=si") << (QStringList{"Info=si"} + user) << "Numerina Desktop" << builtIn << b;
+    QTest::newRow("Info=si") << (QStringList{"Info=si"} + user) << "Numerina Desktop" << builtIn
+                             << b;
     QTest::newRow("Info=1 with text, logo missing")
         << (QStringList{"Info=1"} + user) << "Ditta Rossi"
         << "Via Roma 1\n\n\n\n\n\n\n\nfine" << none;
@@ -294,12 +300,13 @@ class DesktopTest : public QObject {
     QVERIFY(panel->windowFlags().testFlag(Qt::FramelessWindowHint));
     const QRegion mask = panel->mask();
     const QList<std::pair<QPoint, bool>> pixels = {
-        {{0, 100}, false}, {{1, 100}, true},   {{299, 100}, true}, {{300, 100}, false},
-        {{4, 0}, false},   {{5, 0}, true},     {{296, 0}, true},   {{297, 0}, false},
-        {{1, 1}, false},   {{2, 1}, true},     {{2, 230}, false},  {{3, 230}, true},
-        {{297, 230}, true}, {{298, 230}, false}, {{0, 2}, false},  {{1, 228}, true}};
+        {{0, 100}, false},  {{1, 100}, true},    {{299, 100}, true}, {{300, 100}, false},
+        {{4, 0}, false},    {{5, 0}, true},      {{296, 0}, true},   {{297, 0}, false},
+        {{1, 1}, false},    {{2, 1}, true},      {{2, 230}, false},  {{3, 230}, true},
+        {{297, 230}, true}, {{298, 230}, false}, {{0, 2}, false},    {{1, 228}, true}};
     for (const auto& [pt, inside] : pixels)
-      QVERIFY2(mask.contains(pt) == inside, qPrintable(QStringLiteral("pixel %1,%2").arg(pt.x()).arg(pt.y())));
+      QVERIFY2(mask.contains(pt) == inside,
+               qPrintable(QStringLiteral("pixel %1,%2").arg(pt.x()).arg(pt.y())));
   }
 
   void infoPanelClosesAlikeAndNeverTwice() {
@@ -341,7 +348,8 @@ class DesktopTest : public QObject {
     frmAbout* box = frmAbout::Apri({}, {});
     QCOMPARE(box->size(), QSize(306, 184));
     QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Numerina DeskTop"));
-    QCOMPARE(box->Label("lblVersion"), QStringLiteral("Versione ") + QStringLiteral(NUMERINA_PROJECT_VERSION));
+    QCOMPARE(box->Label("lblVersion"),
+             QStringLiteral("Versione ") + QStringLiteral(NUMERINA_PROJECT_VERSION));
     QCOMPARE(box->Label("lblTitle"), QStringLiteral(" Numerina DeskTop"));
     QCOMPARE(box->Label("Label4"), QStringLiteral("Gli autori di Numerina Desktop"));
     QCOMPARE(box->Label("lblDescription"), QStringLiteral("Applicazione desktop per Linux."));
@@ -378,8 +386,10 @@ class DesktopTest : public QObject {
   void aboutConfigurationButtonKeepsTheFlag() {
     QFETCH(bool, fromToolbar);
     DesktopRig rig(true);
-    if (fromToolbar) ClickTool(rig.calc(), Tool::Info);
-    else rig.desktop.task().mnuFile_Click(3);
+    if (fromToolbar)
+      ClickTool(rig.calc(), Tool::Info);
+    else
+      rig.desktop.task().mnuFile_Click(3);
     frmAbout* box = frmAbout::Aperto();
     QTest::mousePress(&box->configButton(), Qt::LeftButton);
     QVERIFY(box->ButtonLooksPressed());

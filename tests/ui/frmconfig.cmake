@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The configuration dialog: widget tests on the offscreen platform, and the
 # end to end on Xvfb through a small program that shows the calculator and
 # opens the dialog in the same process.

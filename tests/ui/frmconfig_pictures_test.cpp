@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog's picture choice: generated pictures of exact
 // sizes against the three places' limits, unreadable files, the stored
 // names, the shortened path and the platform's open-file dialog.
@@ -90,8 +91,10 @@ void FrmConfigPicturesTest::unreadablePictureRefused() {
   QVERIFY(f.open(QIODevice::WriteOnly));
   f.write("not a picture at all");
   f.close();
-  rig.boxes.Expect({QStringLiteral("Il file scelto non è un'immagine leggibile."), QStringLiteral("Numerina Desktop"),
-                    QMessageBox::Information, {}});
+  rig.boxes.Expect({QStringLiteral("Il file scelto non è un'immagine leggibile."),
+                    QStringLiteral("Numerina Desktop"),
+                    QMessageBox::Information,
+                    {}});
   d.cboPic()->setCurrentIndex(1);
   d.Command1_Click();
   rig.CheckBoxes();
@@ -130,13 +133,16 @@ void FrmConfigPicturesTest::pictureNamesAndCancel() {
 
 void FrmConfigPicturesTest::longPathShortened() {
   DialogRig rig;
-  const QString deep = QStringLiteral("/percorso/molto/lungo/di/cartelle/annidate/una/dentro/l/altra/logo.bmp");
+  const QString deep =
+      QStringLiteral("/percorso/molto/lungo/di/cartelle/annidate/una/dentro/l/altra/logo.bmp");
   rig.folder.WriteSettings({"BannerPos=1", "Banner=" + deep, "Info=1", "LogoPic=/tmp/corto.gif"});
   frmConfig& d = rig.Open();
   const QString shown = d.lblPicture()->text();
-  QVERIFY2(shown.startsWith(QStringLiteral("/percorso/...")) && shown.endsWith(QStringLiteral("/logo.bmp")),
+  QVERIFY2(shown.startsWith(QStringLiteral("/percorso/...")) &&
+               shown.endsWith(QStringLiteral("/logo.bmp")),
            qPrintable(shown));
-  QVERIFY(QFontMetrics(d.lblPicture()->font()).horizontalAdvance(shown) <= d.lblPicture()->width() * 0.97);
+  QVERIFY(QFontMetrics(d.lblPicture()->font()).horizontalAdvance(shown) <=
+          d.lblPicture()->width() * 0.97);
   QCOMPARE(d.lblPicture()->toolTip(), deep);
   QCOMPARE(d.PercorsoBanner(), deep);
   QCOMPARE(d.lblPicInfo()->text(), QStringLiteral("/tmp/corto.gif"));
@@ -172,7 +178,6 @@ void FrmConfigPicturesTest::openFileDialog() {
   QCOMPARE(filter, QStringLiteral("File Immagine (*.bmp *.gif *.jpg)"));
   QCOMPARE(d.PercorsoBanner(), QFileInfo(picture).fileName());
 }
-
 
 }  // namespace numerina::ui::test
 

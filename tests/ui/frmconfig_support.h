@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test support for the configuration dialog: a dialog in its own program
 // folder with a chooser in place of the open-file dialog, and the helpers

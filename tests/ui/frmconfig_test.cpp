@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog through its real widgets: opening with and
 // without a settings file, every way of closing, the keys it writes, the
 // restore, the in-place row editor and the keyboard.
@@ -40,7 +41,8 @@ void FrmConfigTest::openingWithoutFile() {
   frmConfig& d = rig.Open();
   QVERIFY(rig.folder.HasSettings());
   QStringList all;
-  for (std::string_view k : kAllKeys) all << QString::fromUtf8(k.data(), static_cast<qsizetype>(k.size()));
+  for (std::string_view k : kAllKeys)
+    all << QString::fromUtf8(k.data(), static_cast<qsizetype>(k.size()));
   QCOMPARE(KeysInFile(rig.folder.SettingsFile()), all);
   for (std::string_view k : kAllKeys) QCOMPARE(Setting(k), QString());
   QVERIFY(d.chkPrimo()->isChecked());
@@ -99,7 +101,8 @@ void FrmConfigTest::readsAndWritesKeysInOrder() {
   QCOMPARE(d.cboPic()->currentIndex(), 2);
   QCOMPARE(d.PercorsoBanner(), QStringLiteral("logo.bmp"));
   QCOMPARE(d.lblPicture()->text(), QStringLiteral("logo.bmp"));
-  QCOMPARE(d.lblpospic()->text(), QStringLiteral("In alto a sinistra della numerina  (max 75 x 17)"));
+  QCOMPARE(d.lblpospic()->text(),
+           QStringLiteral("In alto a sinistra della numerina  (max 75 x 17)"));
   QCOMPARE(d.cboNome()->currentIndex(), 2);
   QCOMPARE(d.lblposnome()->text(), QStringLiteral("In basso a sinistra del report"));
   QCOMPARE(d.txtNome()->text(), QStringLiteral("Studio Rossi"));
@@ -114,9 +117,10 @@ void FrmConfigTest::readsAndWritesKeysInOrder() {
   rig.Close();
   // The dialog's keys were rewritten in their order after the others.
   QCOMPARE(KeysInFile(rig.folder.SettingsFile()),
-           QStringList({"Report", "Decimali", "Posizione", "PrimoPiano", "BannerPos", "Banner",
-                        "NomePos", "Nome", "Info", "LogoPic", "LogoNome", "1", "9", "2", "3",
-                        "4", "5", "6", "7", "8"}));
+           QStringList({"Report",   "Decimali", "Posizione", "PrimoPiano", "BannerPos",
+                        "Banner",   "NomePos",  "Nome",      "Info",       "LogoPic",
+                        "LogoNome", "1",        "9",         "2",          "3",
+                        "4",        "5",        "6",         "7",          "8"}));
   QCOMPARE(Setting(kPrimoPiano), QStringLiteral("1"));
   QCOMPARE(Setting(kBanner), QStringLiteral("logo.bmp"));
   QCOMPARE(Setting(kBannerPos), QStringLiteral("2"));
@@ -220,8 +224,8 @@ void FrmConfigTest::restore() {
   frmConfig& d = rig.Open();
   QVERIFY(QTest::qWaitForWindowExposed(&d));
   bool hiddenWhileAsked = false;
-  rig.boxes.Expect({QStringLiteral("Vuoi ripristinare la configurazione originaria?"), QStringLiteral("Numerna"),
-                    QMessageBox::Question, [&] {
+  rig.boxes.Expect({QStringLiteral("Vuoi ripristinare la configurazione originaria?"),
+                    QStringLiteral("Numerna"), QMessageBox::Question, [&] {
                       hiddenWhileAsked = !d.isVisible();
                       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                       box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
@@ -233,7 +237,8 @@ void FrmConfigTest::restore() {
   QVERIFY(d.isVisible());
   if (yes) {
     for (std::string_view k : kAllKeys) QCOMPARE(Setting(k), QString());
-    QVERIFY(d.chkPrimo()->isChecked() && !d.chkInfo()->isChecked() && d.cboNome()->currentIndex() == 0);
+    QVERIFY(d.chkPrimo()->isChecked() && !d.chkInfo()->isChecked() &&
+            d.cboNome()->currentIndex() == 0);
   } else {
     QCOMPARE(Setting(kDecimali), QStringLiteral("4"));
     QVERIFY(!d.chkPrimo()->isChecked() && d.chkInfo()->isChecked());
@@ -351,9 +356,9 @@ void FrmConfigTest::keyboardAndNames() {
     visited << QApplication::focusWidget();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  const QList<QWidget*> expected = {d.chkPrimo(), d.cboPic(), d.Command1(), d.cboNome(), d.txtNome(),
-                                    d.chkInfo(), d.txtInfo(), d.Command2(), d.lstMain(), &d.Image2(),
-                                    &d.Image1()};
+  const QList<QWidget*> expected = {d.chkPrimo(), d.cboPic(),  d.Command1(), d.cboNome(),
+                                    d.txtNome(),  d.chkInfo(), d.txtInfo(),  d.Command2(),
+                                    d.lstMain(),  &d.Image2(), &d.Image1()};
   QCOMPARE(visited, expected);
   QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d.chkPrimo()));
   for (QWidget* w : visited) QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing and the text export: the layout on paper (read back from PDF),
 # the print options dialog and the export through the real window, and a
 # real print job through a private CUPS server.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Skin tests: painted pixels checked at 100, 125, 150 and 200 %.
 add_executable(skin_tests
   ${CMAKE_CURRENT_LIST_DIR}/skin_test_main.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background: its size at every ratio, no unpainted pixel inside the
 // window's outline, a clean display and tape area, plain banner frames.
 
@@ -18,8 +19,11 @@ namespace {
 
 // The window's outline, runs x1..x2 (excluded) of lines 0 to 4 for both
 // panels; the bottom five lines mirror them, all other lines are whole.
-constexpr std::array<std::array<int, 4>, 5> kTopLines = {{
-    {5, 200, 209, 395}, {3, 202, 207, 397}, {2, 203, 206, 398}, {1, 204, 205, 399}, {1, 204, 205, 399}}};
+constexpr std::array<std::array<int, 4>, 5> kTopLines = {{{5, 200, 209, 395},
+                                                          {3, 202, 207, 397},
+                                                          {2, 203, 206, 398},
+                                                          {1, 204, 205, 399},
+                                                          {1, 204, 205, 399}}};
 
 struct Run {
   int x1, y, x2;
@@ -48,7 +52,8 @@ QRegion DeviceOutline(qreal dpr, bool centres) {
     QRect d;
     if (centres) {
       auto first = [dpr](int v) { return static_cast<int>(std::ceil(v * dpr - 0.5)); };
-      d = QRect(QPoint(first(run.x1), first(run.y)), QPoint(first(run.x2) - 1, first(run.y + 1) - 1));
+      d = QRect(QPoint(first(run.x1), first(run.y)),
+                QPoint(first(run.x2) - 1, first(run.y + 1) - 1));
     } else {
       d = DeviceRect(QRect(run.x1, run.y, run.x2 - run.x1, 1), dpr);
     }
@@ -58,7 +63,8 @@ QRegion DeviceOutline(qreal dpr, bool centres) {
 }
 
 QImage Background(qreal dpr) {
-  return Paint(dpr, [](QPainter& p) { Skin::PaintBackground(p); }, true);
+  return Paint(
+      dpr, [](QPainter& p) { Skin::PaintBackground(p); }, true);
 }
 
 // Every row of the area has one colour along its length.
@@ -95,7 +101,8 @@ TEST_P(BackgroundRatio, NoUnpaintedPixelInsideTheOutline) {
       for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
           if (qAlpha(img.pixel(x, y)) != 255 && holes++ == 0) first = QPoint(x, y);
-    EXPECT_EQ(holes, 0) << "first at " << first.x() << "," << first.y() << (centres ? " (centres)" : " (edges)");
+    EXPECT_EQ(holes, 0) << "first at " << first.x() << "," << first.y()
+                        << (centres ? " (centres)" : " (edges)");
   }
 }
 
@@ -105,8 +112,10 @@ TEST_P(BackgroundRatio, CutCornersAndNotchAreLeftEmpty) {
   const QRegion inside = DeviceOutline(dpr, false);
   // Well clear of the outline's edge (two device pixels), outside it nothing
   // is painted: the corners and the notch between the panels.
-  const QRegion near = inside.united(inside.translated(2, 0)).united(inside.translated(-2, 0))
-                           .united(inside.translated(0, 2)).united(inside.translated(0, -2));
+  const QRegion near = inside.united(inside.translated(2, 0))
+                           .united(inside.translated(-2, 0))
+                           .united(inside.translated(0, 2))
+                           .united(inside.translated(0, -2));
   int painted = 0;
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x)
@@ -124,13 +133,15 @@ TEST_P(BackgroundRatio, DisplayAreaIsOnePlainColourForTheText) {
   for (QRgb c : Pixels(img, d)) ASSERT_EQ(c, Palette::Display().rgb());
   EXPECT_GE(Contrast(Palette::Display().rgb(), Palette::DisplayText().rgb()), 7.0);
   // The memory indicator's box reaches below the display area.
-  for (QRgb c : Pixels(img, DeviceRect(QRect(16, 41, 17, 17), dpr))) ASSERT_EQ(c, Palette::Display().rgb());
+  for (QRgb c : Pixels(img, DeviceRect(QRect(16, 41, 17, 17), dpr)))
+    ASSERT_EQ(c, Palette::Display().rgb());
 }
 
 TEST_P(BackgroundRatio, TapeAreaHasTheTapeColour) {
   const qreal dpr = GetParam();
   const QImage img = Background(dpr);
-  for (QRgb c : Pixels(img, DeviceRect(Skin::TapeRect(), dpr))) ASSERT_EQ(c, QColor(170, 182, 189).rgb());
+  for (QRgb c : Pixels(img, DeviceRect(Skin::TapeRect(), dpr)))
+    ASSERT_EQ(c, QColor(170, 182, 189).rgb());
   EXPECT_EQ(Palette::Tape(), QColor(170, 182, 189));
   EXPECT_GE(Contrast(Palette::Tape().rgb(), Palette::TapeText().rgb()), 7.0);
 }
@@ -157,7 +168,9 @@ TEST_P(BackgroundRatio, BannerFramesAndNamePlacesArePlainHousing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, BackgroundRatio, ::testing::ValuesIn(kRatios),
-                         [](const auto& info) { return "dpr" + std::to_string(qRound(info.param * 100)); });
+                         [](const auto& info) {
+                           return "dpr" + std::to_string(qRound(info.param * 100));
+                         });
 
 TEST(Background, SameRatioGivesTheSamePicture) {
   EXPECT_EQ(Skin::Background(1.5).toImage(), Skin::Background(1.5).toImage());

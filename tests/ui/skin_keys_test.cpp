@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys: pressed darker and sunk, labels legible, every key painted exactly
 // over its own square at 100, 125, 150 and 200 %.
 
@@ -17,7 +18,9 @@ namespace {
 
 QRect KeySquare(const KeyDef& k) { return QRect(k.x, k.y, kKeySize, kKeySize); }
 
-std::string Name(const KeyDef& k) { return QString::fromUtf8(k.label.data(), k.label.size()).toStdString(); }
+std::string Name(const KeyDef& k) {
+  return QString::fromUtf8(k.label.data(), k.label.size()).toStdString();
+}
 
 QImage Key(qreal dpr, const KeyDef& k, bool pressed) {
   return Paint(dpr, [&](QPainter& p) { Skin::PaintKey(p, k, pressed); });
@@ -121,8 +124,9 @@ TEST_P(KeyRatio, KeypadSheetsMatchTheWindowCellByCell) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, KeyRatio, ::testing::ValuesIn(kRatios),
-                         [](const auto& info) { return "dpr" + std::to_string(qRound(info.param * 100)); });
+INSTANTIATE_TEST_SUITE_P(Ratios, KeyRatio, ::testing::ValuesIn(kRatios), [](const auto& info) {
+  return "dpr" + std::to_string(qRound(info.param * 100));
+});
 
 // At 100 % the labels of letters, digits and the currency and function
 // signs stand at least 9 fully inked pixels high; the operator signs are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin_pixels.h"
 
 #include <algorithm>
@@ -25,8 +26,8 @@ QRect DeviceRect(const QRect& l, qreal dpr) {
 }
 
 QImage Paint(qreal dpr, const std::function<void(QPainter&)>& paint, bool transparent) {
-  QImage img(static_cast<int>(std::ceil(400 * dpr - 1e-9)), static_cast<int>(std::ceil(275 * dpr - 1e-9)),
-             QImage::Format_ARGB32_Premultiplied);
+  QImage img(static_cast<int>(std::ceil(400 * dpr - 1e-9)),
+             static_cast<int>(std::ceil(275 * dpr - 1e-9)), QImage::Format_ARGB32_Premultiplied);
   img.setDevicePixelRatio(dpr);
   img.fill(transparent ? QColor(Qt::transparent) : QColor::fromRgba(kSentinel));
   {

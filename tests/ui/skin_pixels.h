@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pixel measures for the skin tests: luminance and contrast as the WCG
 // defines them, device rectangles by the window's rounding rule, and images
@@ -18,8 +19,8 @@ inline constexpr qreal kRatios[] = {1.0, 1.25, 1.5, 2.0};
 // A colour the skin never paints: pure magenta.
 inline constexpr QRgb kSentinel = 0xffff00ff;
 
-double Luminance(QRgb c);                 // relative luminance 0..1
-double Contrast(QRgb a, QRgb b);          // (L1 + 0.05) / (L2 + 0.05), >= 1
+double Luminance(QRgb c);         // relative luminance 0..1
+double Contrast(QRgb a, QRgb b);  // (L1 + 0.05) / (L2 + 0.05), >= 1
 
 // Window pixels to device pixels: each edge rounded (the skin's and the
 // window mask's rule).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin tests need a GUI application for pixmaps and fonts; they run on
 // the offscreen platform unless another one is chosen.
 #include <gtest/gtest.h>

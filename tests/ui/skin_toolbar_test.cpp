@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Toolbar buttons, the strips, the logo and the program icon.
 
 #include <gtest/gtest.h>
@@ -16,7 +17,9 @@ namespace {
 
 QRect ToolSquare(const ToolDef& t) { return QRect(t.x, t.y, kToolSize, kToolSize); }
 // Inside the button's rim and bevel: the face with its icon.
-QRect IconArea(const ToolDef& t, qreal dpr) { return DeviceRect(QRect(t.x + 2, t.y + 2, 9, 9), dpr); }
+QRect IconArea(const ToolDef& t, qreal dpr) {
+  return DeviceRect(QRect(t.x + 2, t.y + 2, 9, 9), dpr);
+}
 
 QImage ToolImage(qreal dpr, const ToolDef& t, bool pressed, bool enabled) {
   return Paint(dpr, [&](QPainter& p) { Skin::PaintTool(p, t, pressed, enabled); });
@@ -29,7 +32,8 @@ TEST_P(ToolRatio, PressedButtonIsDarker) {
   for (const ToolDef& t : kTools) {
     SCOPED_TRACE(std::string(t.tooltip));
     const QRect sq = DeviceRect(ToolSquare(t), dpr);
-    EXPECT_LT(MeanLuminance(ToolImage(dpr, t, true, true), sq), MeanLuminance(ToolImage(dpr, t, false, true), sq) * 0.90);
+    EXPECT_LT(MeanLuminance(ToolImage(dpr, t, true, true), sq),
+              MeanLuminance(ToolImage(dpr, t, false, true), sq) * 0.90);
   }
 }
 
@@ -38,7 +42,8 @@ TEST_P(ToolRatio, DisabledButtonIsGreyedOut) {
   for (const ToolDef& t : kTools) {
     SCOPED_TRACE(std::string(t.tooltip));
     const QImage on = ToolImage(dpr, t, false, true), off = ToolImage(dpr, t, false, false);
-    const FaceMark mOn = MeasureFace(on, IconArea(t, dpr)), mOff = MeasureFace(off, IconArea(t, dpr));
+    const FaceMark mOn = MeasureFace(on, IconArea(t, dpr)),
+                   mOff = MeasureFace(off, IconArea(t, dpr));
     EXPECT_NE(on, off);
     // The icon is clear when enabled and faint when disabled.
     EXPECT_GE(mOn.contrast, 3.0);
@@ -92,8 +97,9 @@ TEST_P(ToolRatio, StripsHaveTheirSizeAndTenDifferentCells) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, ToolRatio, ::testing::ValuesIn(kRatios),
-                         [](const auto& info) { return "dpr" + std::to_string(qRound(info.param * 100)); });
+INSTANTIATE_TEST_SUITE_P(Ratios, ToolRatio, ::testing::ValuesIn(kRatios), [](const auto& info) {
+  return "dpr" + std::to_string(qRound(info.param * 100));
+});
 
 // Where the window offset of a cell is a whole number of device pixels, the
 // strips hold the window's buttons: the same painting moved, where shading
@@ -101,16 +107,18 @@ INSTANTIATE_TEST_SUITE_P(Ratios, ToolRatio, ::testing::ValuesIn(kRatios),
 TEST(ToolbarStrip, CellsMatchTheWindowButtons) {
   for (qreal dpr : {1.0, 2.0})
     for (bool pressed : {false, true}) {
-      const QImage s = Skin::ToolbarStrip(pressed, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
+      const QImage s =
+          Skin::ToolbarStrip(pressed, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
       const QImage w = Paint(dpr, [&](QPainter& p) {
         Skin::PaintBackground(p);
         for (const ToolDef& t : kTools) Skin::PaintTool(p, t, pressed, true);
       });
       for (const ToolDef& t : kTools) {
         SCOPED_TRACE(std::string(t.tooltip));
-        EXPECT_LE(MaxChannelDifference(s.copy(DeviceRect(QRect(t.cell, 0, kToolSize, kToolSize), dpr)),
-                                       w.copy(DeviceRect(ToolSquare(t), dpr))),
-                  4);
+        EXPECT_LE(
+            MaxChannelDifference(s.copy(DeviceRect(QRect(t.cell, 0, kToolSize, kToolSize), dpr)),
+                                 w.copy(DeviceRect(ToolSquare(t), dpr))),
+            4);
       }
     }
 }
@@ -118,8 +126,8 @@ TEST(ToolbarStrip, CellsMatchTheWindowButtons) {
 // The strips' cell order: copy, paste, report, information, help, minimise,
 // close, print, more decimals, fewer decimals.
 TEST(ToolbarStrip, CellOrderFollowsTheStrip) {
-  const Tool order[] = {Tool::Copy, Tool::Paste, Tool::Report, Tool::Info,  Tool::Help,
-                            Tool::Minimise, Tool::Close, Tool::Print, Tool::More, Tool::Fewer};
+  const Tool order[] = {Tool::Copy,     Tool::Paste, Tool::Report, Tool::Info, Tool::Help,
+                        Tool::Minimise, Tool::Close, Tool::Print,  Tool::More, Tool::Fewer};
   for (const ToolDef& t : kTools) {
     ASSERT_EQ(t.cell % 14, 0);
     EXPECT_EQ(order[t.cell / 14], t.tool) << t.tooltip;
@@ -148,9 +156,10 @@ TEST(AppIcon, HasEverySizeDrawnForIt) {
   for (int size : {16, 24, 32, 48, 64}) {
     SCOPED_TRACE(size);
     EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
-    const QImage img = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage img =
+        icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(img.size(), QSize(size, size));
-    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);                    // a shape, not a square
+    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);                      // a shape, not a square
     EXPECT_EQ(qAlpha(img.pixel(size / 2, size * 3 / 4)), 255);  // the housing
     // Not a blur of the 64-pixel one: its edges are whole pixels.
     int partial = 0;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Window tests: the calculator through its real widgets on the offscreen
 # platform (one executable per area), and the end-to-end test on Xvfb.
 if(NOT TARGET numerina_ui OR NOT TARGET Qt6::Test)

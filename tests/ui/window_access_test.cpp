@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology sees: keys and toolbar buttons are buttons
 // with a press action and an Italian name; the display exposes its text.
 // Also the pointing-hand cursor on every picture control.
@@ -24,13 +25,20 @@ class AccessTest : public QObject {
 void AccessTest::keysAreButtons_data() {
   QTest::addColumn<QString>("label");
   QTest::addColumn<QString>("name");
-  QTest::newRow("7") << "7" << "sette";
-  QTest::newRow("+") << "+" << "più";
-  QTest::newRow("=") << "=" << "uguale";
-  QTest::newRow("CE") << "CE" << "cancella ultima cifra";
-  QTest::newRow("CR") << "CR" << "cancella numero";
-  QTest::newRow("C") << "C" << "cancella tutto";
-  QTest::newRow(",") << "," << "virgola";
+  QTest::newRow("7") << "7"
+                     << "sette";
+  QTest::newRow("+") << "+"
+                     << "più";
+  QTest::newRow("=") << "="
+                     << "uguale";
+  QTest::newRow("CE") << "CE"
+                      << "cancella ultima cifra";
+  QTest::newRow("CR") << "CR"
+                      << "cancella numero";
+  QTest::newRow("C") << "C"
+                     << "cancella tutto";
+  QTest::newRow(",") << ","
+                     << "virgola";
 }
 
 void AccessTest::keysAreButtons() {
@@ -38,25 +46,28 @@ void AccessTest::keysAreButtons() {
   QFETCH(QString, name);
   Rig rig;
   rig.Start();
-  QAccessibleInterface* key = QAccessible::queryAccessibleInterface(&rig.calc->keyButton(KeyRow(label)));
+  QAccessibleInterface* key =
+      QAccessible::queryAccessibleInterface(&rig.calc->keyButton(KeyRow(label)));
   QVERIFY(key);
   QCOMPARE(key->role(), QAccessible::Button);
   QCOMPARE(key->text(QAccessible::Name), name);
   QVERIFY(key->actionInterface());
-  QVERIFY(key->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  QVERIFY(
+      key->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
   QCOMPARE(key->rect().size(), QSize(kKeySize, kKeySize));
 }
 
 void AccessTest::pressActionActs() {
   Rig rig;
   rig.Start();
-  for (const QString& label : {QStringLiteral("4"), QStringLiteral("×"), QStringLiteral("3"),
-                               QStringLiteral("=")})
+  for (const QString& label :
+       {QStringLiteral("4"), QStringLiteral("×"), QStringLiteral("3"), QStringLiteral("=")})
     QAccessible::queryAccessibleInterface(&rig.calc->keyButton(KeyRow(label)))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(rig.Display(), QStringLiteral("12,"));
-  QAccessibleInterface* report = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Report));
+  QAccessibleInterface* report =
+      QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Report));
   report->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(rig.calc->width(), 205);
 }
@@ -66,7 +77,8 @@ void AccessTest::toolsAreButtons() {
   rig.folder.WriteSettings({"Decimali=1"});
   rig.Start();
   for (const ToolDef& t : kTools) {
-    QAccessibleInterface* tool = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(t.tool));
+    QAccessibleInterface* tool =
+        QAccessible::queryAccessibleInterface(&rig.calc->toolButton(t.tool));
     QVERIFY(tool);
     QCOMPARE(tool->role(), QAccessible::Button);
     QCOMPARE(tool->text(QAccessible::Name),
@@ -75,7 +87,8 @@ void AccessTest::toolsAreButtons() {
   // A disabled button says so.
   ClickTool(*rig.calc, Tool::Fewer);
   QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, 0);
-  QAccessibleInterface* fewer = QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Fewer));
+  QAccessibleInterface* fewer =
+      QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Fewer));
   QVERIFY(fewer->state().disabled);
 }
 
@@ -85,8 +98,8 @@ void AccessTest::displayExposesItsText() {
   TypeKeys(*rig.calc, "1234.5");
   QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&rig.calc->display());
   QVERIFY(display);
-  const QString all = display->text(QAccessible::Name) + QLatin1Char('|') +
-                      display->text(QAccessible::Value);
+  const QString all =
+      display->text(QAccessible::Name) + QLatin1Char('|') + display->text(QAccessible::Value);
   QVERIFY2(all.contains(QStringLiteral("1.234,5")), qPrintable(all));
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up from a prepared settings file, and clear all re-reading it.
 #include "window_support.h"
 
@@ -184,8 +185,8 @@ void ConfTest::decimali() {
   QVERIFY(rig.calc->toolButton(Tool::Fewer).isEnabled());
   TypeKeys(*rig.calc, "1+");
   const QString line = rig.TapeShown();
-  QCOMPARE(line.section(QChar(0x00A0), 0, 0), places == 0 ? QStringLiteral("1")
-                                                          : "1," + QString(places, QLatin1Char('0')));
+  QCOMPARE(line.section(QChar(0x00A0), 0, 0),
+           places == 0 ? QStringLiteral("1") : "1," + QString(places, QLatin1Char('0')));
 }
 
 void ConfTest::nome_data() {
@@ -195,9 +196,10 @@ void ConfTest::nome_data() {
   QTest::newRow("empty name") << QStringList{"Nome="} << "Numerina Desktop" << QPoint(218, 6);
   QTest::newRow("a name") << QStringList{"Nome=Studio Rossi", "NomePos=1"} << "Studio Rossi"
                           << QPoint(218, 6);
-  QTest::newRow("at the bottom") << QStringList{"Nome=Studio Rossi", "NomePos=2"}
-                                 << "Studio Rossi" << QPoint(218, 250);
-  QTest::newRow("other number stays") << QStringList{"Nome=X", "NomePos=7"} << "X" << QPoint(218, 6);
+  QTest::newRow("at the bottom") << QStringList{"Nome=Studio Rossi", "NomePos=2"} << "Studio Rossi"
+                                 << QPoint(218, 250);
+  QTest::newRow("other number stays")
+      << QStringList{"Nome=X", "NomePos=7"} << "X" << QPoint(218, 6);
   QTest::newRow("a word stays") << QStringList{"NomePos=basso"} << "Numerina Desktop"
                                 << QPoint(218, 6);
 }
@@ -218,7 +220,8 @@ void ConfTest::bannerPicture_data() {
   QTest::addColumn<QSize>("size");
   QTest::addColumn<QRect>("shown");
   QTest::addColumn<bool>("bareName");
-  QTest::newRow("left of the currency keys") << 1 << QSize(100, 20) << QRect(12, 72, 100, 20) << true;
+  QTest::newRow("left of the currency keys")
+      << 1 << QSize(100, 20) << QRect(12, 72, 100, 20) << true;
   QTest::newRow("top left") << 2 << QSize(60, 15) << QRect(13, 8, 60, 15) << true;
   QTest::newRow("too large is cut") << 2 << QSize(200, 50) << QRect(13, 8, 75, 17) << false;
   QTest::newRow("too large for 1") << 1 << QSize(300, 90) << QRect(12, 72, 114, 28) << false;
@@ -297,9 +300,9 @@ void ConfTest::bannerPlaces() {
 void ConfTest::clearAllLeavesTheWindowWhereItWas_data() {
   QTest::addColumn<QStringList>("lines");
   QTest::newRow("no file") << QStringList();
-  QTest::newRow("everything") << QStringList{"PrimoPiano=1", "Report=0", "Decimali=3",
-                                             "Posizione=1500,3000", "BannerPos=5", "Nome=Ufficio",
-                                             "NomePos=2"};
+  QTest::newRow("everything") << QStringList{
+      "PrimoPiano=1", "Report=0",     "Decimali=3", "Posizione=1500,3000",
+      "BannerPos=5",  "Nome=Ufficio", "NomePos=2"};
   QTest::newRow("not on top, centred") << QStringList{"PrimoPiano=0", "Report=1"};
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display with numbers too wide for it: the font steps down, then the
 // right-hand end shows after "…"; never a number cut off without a sign.
 // Run at 100 % and again at 200 % (QT_SCALE_FACTOR=2), checked by the
@@ -43,8 +44,10 @@ class DisplayTest : public QObject {
 void DisplayTest::wideNumbersStepTheFontDown_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("20 digits") << "15241578750190500" << "15.241.578.750.190.500,";
-  QTest::newRow("minus sign") << "1234567890123460 +/−" << "-1.234.567.890.123.460,";
+  QTest::newRow("20 digits") << "15241578750190500"
+                             << "15.241.578.750.190.500,";
+  QTest::newRow("minus sign") << "1234567890123460 +/−"
+                              << "-1.234.567.890.123.460,";
 }
 
 void DisplayTest::wideNumbersStepTheFontDown() {
@@ -54,8 +57,10 @@ void DisplayTest::wideNumbersStepTheFontDown() {
   rig.Start();
   Calculator& c = *rig.calc;
   for (const QString& key : keys.split(QLatin1Char(' '))) {
-    if (key.front().isDigit()) TypeKeys(c, key);
-    else ClickKeys(c, key);
+    if (key.front().isDigit())
+      TypeKeys(c, key);
+    else
+      ClickKeys(c, key);
   }
   DisplayLabel& d = c.display();
   QCOMPARE(d.text(), shown);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flash queue: looks at once, actions after the flash, in press order,
 // held mouse presses, cancelled presses, and actions that open a modal loop.
 #include <QEventLoop>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator per user and program folder.
 #include <QSignalSpy>
 #include <QTemporaryDir>

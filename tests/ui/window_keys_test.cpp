@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's keys through the real widgets: mouse clicks and typed
 // keys reach the engine, flash, keep their order and never act twice.
 #include "window_support.h"
@@ -40,26 +41,42 @@ void KeysTest::clicksGiveTheEngineExamples_data() {
   QTest::addColumn<QString>("keys");
   QTest::addColumn<QString>("display");
   QTest::addColumn<QString>("tape");
-  QTest::newRow("12 + 3,5 =") << "1 2 + 3 , 5 =" << "15,5"
-                              << Tape("12,00···+|3,50···=|-----------------------------------|15,50·····|");
-  QTest::newRow("then × 2 =") << "1 2 + 3 , 5 = × 2 =" << "31,"
-                              << Tape("12,00···+|3,50···=|-----------------------------------|15,50·····|"
-                                      "|15,50···X|2,00···=|-----------------------------------|31,00·····|");
-  QTest::newRow("6 ÷ 4 =") << "6 ÷ 4 =" << "1,5"
-                           << Tape("6,00···÷|4,00···=|-----------------------------------|1,50·····|");
-  QTest::newRow("1 ÷ 3 =") << "1 ÷ 3 =" << "0,3333333333"
-                           << Tape("1,00···÷|3,00···=|-----------------------------------|0,33·····|");
-  QTest::newRow("0 0 7") << "0 0 7" << "7," << QString();
-  QTest::newRow("00") << "00" << "0," << QString();
-  QTest::newRow("backspace in fraction") << "1 2 , 3 4 CE CE CE" << "1," << QString();
-  QTest::newRow("+ then 5 =") << "+ 5 =" << "5," << Tape("0,00···+|5,00···=");
-  QTest::newRow("200 + 10 % =") << "2 0 0 + 1 0 % =" << "220," << QStringLiteral("*");
-  QTest::newRow("square root 4 =") << "4 √ =" << "2,"
-                                   << Tape("4,00v²=|-----------------------------------|2,00·····|");
-  QTest::newRow("sign key") << "1 2 +/−" << "-12," << QString();
-  QTest::newRow("lire to euro") << "1 0 0 0 0 €" << "5,16" << QString();
-  QTest::newRow("euro to lire") << "1 0 0 £" << "193.627," << QString();
-  QTest::newRow("clear entry empties tape") << "5 + 3 = CR" << "0," << QString();
+  QTest::newRow("12 + 3,5 =")
+      << "1 2 + 3 , 5 ="
+      << "15,5" << Tape("12,00···+|3,50···=|-----------------------------------|15,50·····|");
+  QTest::newRow("then × 2 =")
+      << "1 2 + 3 , 5 = × 2 ="
+      << "31,"
+      << Tape(
+             "12,00···+|3,50···=|-----------------------------------|15,50·····|"
+             "|15,50···X|2,00···=|-----------------------------------|31,00·····|");
+  QTest::newRow("6 ÷ 4 =")
+      << "6 ÷ 4 ="
+      << "1,5" << Tape("6,00···÷|4,00···=|-----------------------------------|1,50·····|");
+  QTest::newRow("1 ÷ 3 =")
+      << "1 ÷ 3 ="
+      << "0,3333333333" << Tape("1,00···÷|3,00···=|-----------------------------------|0,33·····|");
+  QTest::newRow("0 0 7") << "0 0 7"
+                         << "7," << QString();
+  QTest::newRow("00") << "00"
+                      << "0," << QString();
+  QTest::newRow("backspace in fraction") << "1 2 , 3 4 CE CE CE"
+                                         << "1," << QString();
+  QTest::newRow("+ then 5 =") << "+ 5 ="
+                              << "5," << Tape("0,00···+|5,00···=");
+  QTest::newRow("200 + 10 % =") << "2 0 0 + 1 0 % ="
+                                << "220," << QStringLiteral("*");
+  QTest::newRow("square root 4 =")
+      << "4 √ ="
+      << "2," << Tape("4,00v²=|-----------------------------------|2,00·····|");
+  QTest::newRow("sign key") << "1 2 +/−"
+                            << "-12," << QString();
+  QTest::newRow("lire to euro") << "1 0 0 0 0 €"
+                                << "5,16" << QString();
+  QTest::newRow("euro to lire") << "1 0 0 £"
+                                << "193.627," << QString();
+  QTest::newRow("clear entry empties tape") << "5 + 3 = CR"
+                                            << "0," << QString();
 }
 
 void KeysTest::clicksGiveTheEngineExamples() {
@@ -78,15 +95,24 @@ void KeysTest::clicksGiveTheEngineExamples() {
 void KeysTest::typingEqualsClicking_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("clicked");
-  QTest::newRow("12+3=") << "12+3=" << "1 2 + 3 =";
-  QTest::newRow("multiply x") << "7x6=" << "7 × 6 =";
-  QTest::newRow("multiply X") << "7X6=" << "7 × 6 =";
-  QTest::newRow("multiply *") << "7*6=" << "7 × 6 =";
-  QTest::newRow("t is equals") << "9-4t" << "9 − 4 =";
-  QTest::newRow("T is equals") << "9/4T" << "9 ÷ 4 =";
-  QTest::newRow("point is the comma") << "12.5+1=" << "1 2 , 5 + 1 =";
-  QTest::newRow("percent root reciprocal") << "200+10%=16^8!" << "2 0 0 + 1 0 % = 1 6 √ 8 1/x";
-  QTest::newRow("c clears all") << "5+5=c3" << "5 + 5 = C 3";
+  QTest::newRow("12+3=") << "12+3="
+                         << "1 2 + 3 =";
+  QTest::newRow("multiply x") << "7x6="
+                              << "7 × 6 =";
+  QTest::newRow("multiply X") << "7X6="
+                              << "7 × 6 =";
+  QTest::newRow("multiply *") << "7*6="
+                              << "7 × 6 =";
+  QTest::newRow("t is equals") << "9-4t"
+                               << "9 − 4 =";
+  QTest::newRow("T is equals") << "9/4T"
+                               << "9 ÷ 4 =";
+  QTest::newRow("point is the comma") << "12.5+1="
+                                      << "1 2 , 5 + 1 =";
+  QTest::newRow("percent root reciprocal") << "200+10%=16^8!"
+                                           << "2 0 0 + 1 0 % = 1 6 √ 8 1/x";
+  QTest::newRow("c clears all") << "5+5=c3"
+                                << "5 + 5 = C 3";
 }
 
 void KeysTest::typingEqualsClicking() {
@@ -105,11 +131,15 @@ void KeysTest::typingEqualsClicking() {
 void KeysTest::typedCharacters_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("display");
-  QTest::newRow("comma is ignored") << "12,5" << "125,";
-  QTest::newRow("point types the comma") << "12.5" << "12,5";
-  QTest::newRow("letters are ignored") << "1a2b" << "12,";
+  QTest::newRow("comma is ignored") << "12,5"
+                                    << "125,";
+  QTest::newRow("point types the comma") << "12.5"
+                                         << "12,5";
+  QTest::newRow("letters are ignored") << "1a2b"
+                                       << "12,";
   // Space is the Focus button's own click, which runs equals.
-  QTest::newRow("blank is Focus's click") << "4 2" << "2,";
+  QTest::newRow("blank is Focus's click") << "4 2"
+                                          << "2,";
 }
 
 void KeysTest::typedCharacters() {
@@ -157,7 +187,8 @@ void KeysTest::enterRunsEqualsOnce() {
   QCOMPARE(rig.Display(), QStringLiteral("8,"));
   // One equals: one "=" line and one total block; a second would add the
   // line of 8,00 with "=" and another total.
-  QCOMPARE(rig.TapeShown(), Tape("5,00···+|3,00···=|-----------------------------------|8,00·····|"));
+  QCOMPARE(rig.TapeShown(),
+           Tape("5,00···+|3,00···=|-----------------------------------|8,00·····|"));
 }
 
 void KeysTest::rightButtonDrawsButDoesNothing() {
@@ -243,8 +274,8 @@ void KeysTest::keyDuringDivisionMessageActsAfterIt() {
   bool hiddenWhileOpen = false;
   QString displayWhileOpen;
   std::size_t queuedWhileOpen = 0;
-  rig.boxes.Expect({QStringLiteral("Impossibile dividere per zero"), QStringLiteral("Numerina Desktop"),
-                    QMessageBox::Warning, [&] {
+  rig.boxes.Expect({QStringLiteral("Impossibile dividere per zero"),
+                    QStringLiteral("Numerina Desktop"), QMessageBox::Warning, [&] {
                       hiddenWhileOpen = !c.isVisible();
                       // Typed while the box is up: waits for it.
                       TypeKeys(c, "5");
@@ -264,8 +295,10 @@ void KeysTest::keyDuringDivisionMessageActsAfterIt() {
 void KeysTest::squareOverflowMessage() {
   Rig rig;
   rig.Start();
-  rig.boxes.Expect({QStringLiteral("Numero troppo grande"), QStringLiteral("Numerina"),
-                    QMessageBox::Warning, {}});
+  rig.boxes.Expect({QStringLiteral("Numero troppo grande"),
+                    QStringLiteral("Numerina"),
+                    QMessageBox::Warning,
+                    {}});
   QGuiApplication::clipboard()->setText(QStringLiteral("1E+200"));
   ClickTool(*rig.calc, Tool::Paste);
   ClickKeys(*rig.calc, "x²");
@@ -286,7 +319,8 @@ void KeysTest::burstKeepsOrderWithRealFlash() {
   QVERIFY(c.KeyLooksPressed(KeyRow("=")));
   QTRY_COMPARE(rig.Display(), QStringLiteral("46,"));
   QTRY_VERIFY(c.flash().Idle());
-  QCOMPARE(rig.TapeShown(), Tape("12,00···+|34,00···=|-----------------------------------|46,00·····|"));
+  QCOMPARE(rig.TapeShown(),
+           Tape("12,00···+|34,00···=|-----------------------------------|46,00·····|"));
   for (std::size_t row = 0; row < kKeys.size(); ++row) QVERIFY(!c.KeyLooksPressed(int(row)));
 }
 

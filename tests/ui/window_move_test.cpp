@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the window by its background and by the banner frames. The
 // offscreen platform has no window manager, so the window follows the mouse
 // itself; the system move is checked on a real X server (end-to-end).
@@ -67,8 +68,7 @@ void MoveTest::clickWithoutMovingWritesThePlace() {
   QVERIFY(!rig.folder.HasSettings());
   const QPoint at = rig.calc->pos();
   QTest::mouseClick(rig.calc.get(), Qt::LeftButton, {}, QPoint(198, 150));
-  QCOMPARE(Setting(kPosizione),
-           QStringLiteral("%1,%2").arg(at.y() * 15).arg(at.x() * 15));
+  QCOMPARE(Setting(kPosizione), QStringLiteral("%1,%2").arg(at.y() * 15).arg(at.x() * 15));
 }
 
 void MoveTest::rightButtonDoesNothing() {
@@ -106,7 +106,7 @@ void MoveTest::labelsAndKeysNeverMove() {
   rig.Start();
   Calculator& c = *rig.calc;
   Drag(c, c.NamePos() + QPoint(3, 3), QPoint(40, 40));  // the name label
-  Drag(c, QPoint(20, 45), QPoint(40, 40));               // the memory indicator
+  Drag(c, QPoint(20, 45), QPoint(40, 40));              // the memory indicator
   QCOMPARE(c.pos(), QPoint(100, 100));
   QTest::mousePress(&c.keyButton(KeyRow("5")), Qt::LeftButton);
   QTest::mouseMove(&c.keyButton(KeyRow("5")), QPoint(60, 60));
@@ -157,8 +157,9 @@ void MoveTest::quickClicksNeverStartAMove() {
     rig.folder.WriteSettings({"Posizione=0,0"});
     Send(c, QEvent::MouseButtonPress, QPoint(5, 150), Qt::LeftButton, Qt::LeftButton);
     QVERIFY(!c.mover().Active());
-    QMouseEvent move(QEvent::MouseMove, QPointF(5 + near, 150), c.mapToGlobal(QPointF(5 + near, 150)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5 + near, 150),
+                     c.mapToGlobal(QPointF(5 + near, 150)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&c, &move);
     QVERIFY(!c.mover().Active());
     Send(c, QEvent::MouseButtonRelease, QPoint(5 + near, 150), Qt::LeftButton, Qt::NoButton);

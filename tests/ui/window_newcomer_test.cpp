@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a newcomer reaches for first: Ctrl+C and Ctrl+V, the tape's right
 // click, the keys' tooltips, a long name; and a report shown again by a
 // clear all saying so on its button.
@@ -79,7 +80,8 @@ void NewcomerTest::tapeMenu() {
   QTimer::singleShot(100, [] {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   });
-  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), tape.mapToGlobal(QPoint(20, 20)));
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                          tape.mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(tape.viewport(), &click);
   QVERIFY(c.focusButton().hasFocus());
 }
@@ -90,7 +92,8 @@ void NewcomerTest::keyTooltips() {
   Calculator& c = *rig.calc;
   QCOMPARE(c.keyButton(KeyRow("CE")).toolTip(),
            QStringLiteral("CE: cancella l'ultima cifra (Backspace)"));
-  QCOMPARE(c.keyButton(KeyRow("CR")).toolTip(), QStringLiteral("CR: azzera il numero e il nastro (Home)"));
+  QCOMPARE(c.keyButton(KeyRow("CR")).toolTip(),
+           QStringLiteral("CR: azzera il numero e il nastro (Home)"));
   QCOMPARE(c.keyButton(KeyRow("C")).toolTip(),
            QStringLiteral("C: azzera il calcolo, il nastro resta (C o Canc)"));
   for (std::size_t row = 0; row < kKeys.size(); ++row) {

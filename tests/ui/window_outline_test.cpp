@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outlines: unpacking the run tables, the regions they give, and the
 // calculator's mask. (The offscreen platform does not apply masks; the
 // pixels on a real X server are checked by the end-to-end test.)

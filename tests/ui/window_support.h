@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test support for the calculator window: a program folder per test (the
 // settings file lives there), a watch over modal boxes that fails the test
@@ -22,8 +23,8 @@
 #include "ui/calculator.h"
 #include "ui/displaylabel.h"
 #include "ui/focusbutton.h"
-#include "ui/tapeview.h"
 #include "ui/keytable.h"
+#include "ui/tapeview.h"
 
 namespace numerina::ui::test {
 
@@ -116,8 +117,10 @@ class BoxWatch : public QObject {
         mismatches_ << box->windowTitle() + QStringLiteral(": ") + box->text();
       if (e.whileOpen) e.whileOpen();
     }
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
-    else box->reject();
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+      ok->click();
+    else
+      box->reject();
     busy_ = false;
   }
 

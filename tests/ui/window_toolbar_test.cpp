@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar: decimals, report panel, copy and paste, help, close,
 // minimise, and the information and print buttons, which only draw.
 #include "window_support.h"
@@ -76,7 +77,8 @@ void ToolbarTest::decimalsApplyToTheNextNumber() {
   ClickTool(c, Tool::More);
   TypeKeys(c, "2=");
   // The line already written keeps its two decimals; the next ones have three.
-  QCOMPARE(rig.TapeShown(), Tape("1,00···+|2,000···=|-----------------------------------|3,000·····|"));
+  QCOMPARE(rig.TapeShown(),
+           Tape("1,00···+|2,000···=|-----------------------------------|3,000·····|"));
 }
 
 void ToolbarTest::reportToggle() {
@@ -126,11 +128,21 @@ void ToolbarTest::copyAndPaste_data() {
   QTest::addColumn<QString>("clipboard");
   QTest::addColumn<QString>("entry");
   QTest::addColumn<QString>("display");
-  QTest::newRow("12,5") << "12,5" << "12,5" << "12,5";
-  QTest::newRow("thousands points") << "1.234,5" << "1234,5" << "1.234,5";
-  QTest::newRow("negative") << "-7" << "-7" << "-7,";
-  QTest::newRow("a word") << "parola" << "0," << "0,";
-  QTest::newRow("empty") << "" << "0," << "0,";
+  QTest::newRow("12,5") << "12,5"
+                        << "12,5"
+                        << "12,5";
+  QTest::newRow("thousands points") << "1.234,5"
+                                    << "1234,5"
+                                    << "1.234,5";
+  QTest::newRow("negative") << "-7"
+                            << "-7"
+                            << "-7,";
+  QTest::newRow("a word") << "parola"
+                          << "0,"
+                          << "0,";
+  QTest::newRow("empty") << ""
+                         << "0,"
+                         << "0,";
 }
 
 void ToolbarTest::copyAndPaste() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the INI reader and writer and the settings rules.
 // Each input is a section name, a key name, a value and the file's bytes;
 // the target checks what must hold for any file:
@@ -44,9 +45,7 @@ bool SameKey(const std::string& s1, const std::string& k1, const std::string& s2
   return probe && IniReadValue(*probe, s2, k2) == std::optional<std::string>("marker");
 }
 
-bool SameSection(const std::string& s1, const std::string& s2) {
-  return SameKey(s1, "k", s2, "k");
-}
+bool SameSection(const std::string& s1, const std::string& s2) { return SameKey(s1, "k", s2, "k"); }
 
 // The names of the file's headers, found the simple way; any text will do
 // as a probe.
@@ -59,7 +58,8 @@ std::vector<std::string> SectionNames(const std::string& file) {
     if (end == std::string::npos) end = text.size();
     const std::string line = text.substr(pos, end - pos);
     const auto open = line.find('[');
-    if (open != std::string::npos) names.push_back(line.substr(open + 1, line.find(']') - open - 1));
+    if (open != std::string::npos)
+      names.push_back(line.substr(open + 1, line.find(']') - open - 1));
     pos = end + 1;
   }
   return names;
@@ -97,8 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!out) {
     // Refused only for names an INI line cannot carry.
     const std::string s = IniCleanName(section), k = IniCleanName(key);
-    Check(s.empty() || s.find(']') != s.npos || k.empty() || k.find('=') != k.npos ||
-          k[0] == '[' || k[0] == ';' || k[0] == '#');
+    Check(s.empty() || s.find(']') != s.npos || k.empty() || k.find('=') != k.npos || k[0] == '[' ||
+          k[0] == ';' || k[0] == '#');
     return 0;
   }
   Check(IniReadValue(*out, section, key) == std::optional<std::string>(Expected(value)));
@@ -117,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const std::string probeKey = keys->substr(pos, nul - pos);
       pos = nul + 1;
       if (SameKey(section, key, probeSection, probeKey)) continue;
-      Check(IniReadValue(file, probeSection, probeKey) == IniReadValue(*out, probeSection, probeKey));
+      Check(IniReadValue(file, probeSection, probeKey) ==
+            IniReadValue(*out, probeSection, probeKey));
     }
   }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skinshot: paints the skin at a device pixel ratio into one PNG for review.
 //
 //   skinshot [--dpr R] [--zoom N] [--no-mask] [--no-demo] OUT.png
@@ -29,8 +30,11 @@ namespace {
 
 // The window's outline as lines of runs (x1, x2 excluded): lines 0 to 4,
 // mirrored at the bottom; every other line is whole.
-constexpr std::array<std::array<int, 4>, 5> kCorner = {{
-    {5, 200, 209, 395}, {3, 202, 207, 397}, {2, 203, 206, 398}, {1, 204, 205, 399}, {1, 204, 205, 399}}};
+constexpr std::array<std::array<int, 4>, 5> kCorner = {{{5, 200, 209, 395},
+                                                        {3, 202, 207, 397},
+                                                        {2, 203, 206, 398},
+                                                        {1, 204, 205, 399},
+                                                        {1, 204, 205, 399}}};
 
 QRegion DeviceOutline(qreal dpr) {
   QRegion r;
@@ -59,7 +63,8 @@ void PaintDemo(QPainter& p) {
   display.setBold(true);
   p.setFont(display);
   p.setPen(Palette::DisplayText());
-  p.drawText(Skin::DisplayRect(), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("1.234.567,89"));
+  p.drawText(Skin::DisplayRect(), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("1.234.567,89"));
   QFont mem(QStringLiteral("Arial"));
   mem.setPointSizeF(9);
   p.setFont(mem);
@@ -70,10 +75,14 @@ void PaintDemo(QPainter& p) {
   p.setFont(tape);
   p.setPen(Palette::TapeText());
   const QString nb3 = QString(3, QChar(0xA0)), nb5 = QString(5, QChar(0xA0));
-  const QStringList lines = {QStringLiteral("12,00") + nb3 + "+", QStringLiteral("3,00") + nb3 + "=",
-                             QString(35, '-'), QStringLiteral("15,00") + nb5, QString(),
+  const QStringList lines = {QStringLiteral("12,00") + nb3 + "+",
+                             QStringLiteral("3,00") + nb3 + "=",
+                             QString(35, '-'),
+                             QStringLiteral("15,00") + nb5,
+                             QString(),
                              QStringLiteral("1.250,00") + nb3 + QChar(0xF7),
-                             QStringLiteral("4,00") + nb3 + "=", QString(35, '-'),
+                             QStringLiteral("4,00") + nb3 + "=",
+                             QString(35, '-'),
                              QStringLiteral("312,50") + nb5};
   const QRect tr = Skin::TapeRect().adjusted(4, 2, -6, 0);
   int y = tr.top();
@@ -86,7 +95,8 @@ void PaintDemo(QPainter& p) {
   name.setPointSizeF(8.25);
   p.setFont(name);
   p.setPen(QColor(64, 64, 64));
-  const QString product = QString::fromUtf8(numerina::kProductName.data(), static_cast<qsizetype>(numerina::kProductName.size()));
+  const QString product = QString::fromUtf8(numerina::kProductName.data(),
+                                            static_cast<qsizetype>(numerina::kProductName.size()));
   p.drawText(QPoint(222, 6 + 11), product);
   p.setPen(Qt::white);
   p.drawText(QPoint(223, 7 + 11), product);
@@ -97,7 +107,9 @@ QImage Window(qreal dpr, bool pressed, bool demo) {
   QPainter p(&pm);
   if (pressed) {
     for (const KeyDef& k : kKeys) Skin::PaintKey(p, k, true);
-    for (const ToolDef& t : kTools) Skin::PaintTool(p, t, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5);
+    for (const ToolDef& t : kTools)
+      Skin::PaintTool(p, t, ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5,
+                      ToolIndex(t.tool) < 4 || ToolIndex(t.tool) > 5);
   }
   if (demo) PaintDemo(p);
   p.end();
@@ -119,8 +131,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QCommandLineParser cli;
   cli.addHelpOption();
-  cli.addOption({QStringLiteral("dpr"), QStringLiteral("device pixel ratio"), QStringLiteral("R"), QStringLiteral("1")});
-  cli.addOption({QStringLiteral("zoom"), QStringLiteral("magnify by N"), QStringLiteral("N"), QStringLiteral("1")});
+  cli.addOption({QStringLiteral("dpr"), QStringLiteral("device pixel ratio"), QStringLiteral("R"),
+                 QStringLiteral("1")});
+  cli.addOption({QStringLiteral("zoom"), QStringLiteral("magnify by N"), QStringLiteral("N"),
+                 QStringLiteral("1")});
   cli.addOption({QStringLiteral("no-mask"), QStringLiteral("do not cut to the outline")});
   cli.addOption({QStringLiteral("no-demo"), QStringLiteral("no sample texts")});
   cli.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write"));
@@ -136,7 +150,8 @@ int main(int argc, char** argv) {
   const QImage released = Window(dpr, false, !cli.isSet(QStringLiteral("no-demo")));
   const QImage pressed = Window(dpr, true, false);
   const QImage sheets[] = {Flat(Skin::KeypadSheet(false, dpr)), Flat(Skin::KeypadSheet(true, dpr)),
-                           Flat(Skin::ToolbarStrip(false, dpr)), Flat(Skin::ToolbarStrip(true, dpr))};
+                           Flat(Skin::ToolbarStrip(false, dpr)),
+                           Flat(Skin::ToolbarStrip(true, dpr))};
   const int gap = qRound(12 * dpr);
   const int w = released.width() + 2 * gap;
   const int h = 2 * released.height() + sheets[0].height() + 2 * sheets[2].height() + 64 + 7 * gap;
@@ -169,7 +184,8 @@ int main(int argc, char** argv) {
       x += size + 16;
     }
   p.end();
-  const QImage final = zoom > 1 ? out.scaled(out.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation) : out;
+  const QImage final =
+      zoom > 1 ? out.scaled(out.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation) : out;
   if (!final.save(cli.positionalArguments().first())) {
     QTextStream(stderr) << "skinshot: cannot write " << cli.positionalArguments().first() << "\n";
     return 1;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]
 // Replays a key script on the calculator without a window and prints what it
 // shows; optionally writes the tape as the report's text export does, and
@@ -16,7 +17,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]\n";
+constexpr const char* kUsage =
+    "usage: numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]\n";
 
 // A script is typed keys: anything near this size is an endless or wrong
 // stream (/dev/zero, a pipe that never ends), not a script.
@@ -71,7 +73,8 @@ int main(int argc, char** argv) {
       haveTape = true;
     } else if (arg == "--pdf") {
 #ifndef NUMERINA_TAPE_PDF
-      return UsageError("--pdf needs the window's printing, which this build lacks: the window is not built");
+      return UsageError(
+          "--pdf needs the window's printing, which this build lacks: the window is not built");
 #endif
       if (havePdf) return UsageError("--pdf given twice");
       if (i + 1 >= argc) return UsageError("--pdf needs a file");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The runner's --pdf: the printed report of a tape as an A4 PDF file, painted
 // by the window's own page painter on the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/tape/runner.h"
 
 #include <ostream>
@@ -18,9 +19,7 @@ void RunActions(Engine& engine, ScriptHost& host, const std::vector<Action>& act
                 std::ostream& out) {
   for (const Action& a : actions) {
     switch (a.kind) {
-      case Action::Kind::Key:
-        engine.Click(a.key);
-        break;
+      case Action::Kind::Key: engine.Click(a.key); break;
       case Action::Kind::MoreDecimals:
       case Action::Kind::FewerDecimals:
         CambiaDecimaliCommand(engine, a.kind == Action::Kind::FewerDecimals, host);
@@ -28,9 +27,7 @@ void RunActions(Engine& engine, ScriptHost& host, const std::vector<Action>& act
       case Action::Kind::Copy:
         if (const auto text = engine.CopyText()) out << "clipboard: " << *text << '\n';
         break;
-      case Action::Kind::Paste:
-        engine.Paste(a.text);
-        break;
+      case Action::Kind::Paste: engine.Paste(a.text); break;
     }
   }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replays a key script on an engine without windows and reports what the
 // calculator shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key scripts: the text form of a sequence of calculator keys and toolbar
 // commands, as numerina-tape reads it.

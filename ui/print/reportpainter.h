@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pages of the printed report, as LayoutReport places them, painted on
 // a paged device: the printer, or a PDF file. Positions are millimetres from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The public face of the skin: the background, single keys and buttons, and
 // the picture sheets cut from the same painting.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // All artwork of the calculator, painted in code. Widgets ask the skin for
 // pictures and never paint skin details themselves. Everything is drawn in

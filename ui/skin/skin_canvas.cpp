@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/skin/skin_canvas.h"
 
 #include <QLinearGradient>
@@ -47,7 +48,9 @@ QColor Mix(const QColor& a, const QColor& b, qreal t) {
                 ch(a.alpha(), b.alpha()));
 }
 
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Utf8(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 void RoundFill(QPainter& p, const QRect& r, qreal radius, const QBrush& brush) {
   if (r.isEmpty()) return;

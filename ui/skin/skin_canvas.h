@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inside the skin: painting in whole device pixels, and the skin's own
 // colours. Every edge of the artwork is given in window (logical) pixels and
@@ -52,8 +53,8 @@ class DeviceCanvas {
 };
 
 // Colour arithmetic.
-QColor Shade(const QColor& c, qreal f);                  // multiply, f < 1 darkens
-QColor Mix(const QColor& a, const QColor& b, qreal t);    // t = 0 gives a, 1 gives b
+QColor Shade(const QColor& c, qreal f);                 // multiply, f < 1 darkens
+QColor Mix(const QColor& a, const QColor& b, qreal t);  // t = 0 gives a, 1 gives b
 QString Utf8(std::string_view s);
 
 // A filled rounded rectangle whose straight edges lie on device pixels.
@@ -61,7 +62,7 @@ void RoundFill(QPainter& p, const QRect& r, qreal radius, const QBrush& brush);
 
 // The skin's colours besides the public palette.
 namespace colours {
-inline QColor Rim() { return QColor(30, 35, 40); }          // outermost edge of every housing
+inline QColor Rim() { return QColor(30, 35, 40); }  // outermost edge of every housing
 inline QColor BodyTop() { return QColor(92, 104, 114); }
 inline QColor BodyBottom() { return QColor(66, 77, 86); }
 inline QColor BodyLight() { return QColor(132, 145, 155); }  // bevel facing the light

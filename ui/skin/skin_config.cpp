@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog's artwork: the same housing, bevels, caps and
 // colours as the calculator, on a window of its own size.
 
@@ -57,7 +58,8 @@ QRect PaintCap(skin::DeviceCanvas& c, const QRectF& at, bool pressed, bool focus
     p.fillRect(QRect(face.left(), face.top() + e, e, face.height() - 2 * e), skin::Shade(lo, 0.72));
   } else {
     p.fillRect(QRect(face.left() + e, face.top(), face.width() - 2 * e, e), QColor(252, 253, 253));
-    p.fillRect(QRect(face.left() + e, face.bottom() + 1 - e, face.width() - 2 * e, e), skin::Shade(lo, 0.80));
+    p.fillRect(QRect(face.left() + e, face.bottom() + 1 - e, face.width() - 2 * e, e),
+               skin::Shade(lo, 0.80));
   }
   if (focused) {
     // The focus ring: the memory keys' blue, inside the rim.
@@ -147,7 +149,7 @@ QIcon Skin::FolderIcon() {
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing, true);
     const qreal u = size / 16.0;
-    
+
     const QColor edge(60, 70, 80), back(196, 150, 60), front(236, 196, 104);
     // The back of the folder with its tab, then the open front leaning out.
     p.setPen(QPen(edge, u));
@@ -162,7 +164,8 @@ QIcon Skin::FolderIcon() {
     backPath.closeSubpath();
     p.drawPath(backPath);
     p.setBrush(front);
-    const QPointF frontPts[] = {{3.5 * u, 7.5 * u}, {15.5 * u, 7.5 * u}, {13.5 * u, 13.5 * u}, {1.5 * u, 13.5 * u}};
+    const QPointF frontPts[] = {
+        {3.5 * u, 7.5 * u}, {15.5 * u, 7.5 * u}, {13.5 * u, 13.5 * u}, {1.5 * u, 13.5 * u}};
     p.drawPolygon(frontPts, 4);
     icon.addPixmap(pm);
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two housings and the wells sunk into them.
 //
 // The housings follow the window's outline pixel for pixel: the outline is a
@@ -12,8 +13,8 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -48,7 +49,8 @@ std::pair<int, int> CalculatorRun(int y, int a, int b) {
 // panels follow its outline; a panel standing alone (a dialog) has the left
 // panel's corners at both ends.
 std::pair<int, int> PanelRun(int y, const PanelShape& s) {
-  if (s.h == kSkinHeight && ((s.a == 0 && s.b == kPanelSplit) || (s.a == kPanelSplit && s.b == kSkinWidth)))
+  if (s.h == kSkinHeight &&
+      ((s.a == 0 && s.b == kPanelSplit) || (s.a == kPanelSplit && s.b == kSkinWidth)))
     return CalculatorRun(y, s.a, s.b);
   int edge = -1;
   if (y < 5) edge = y;
@@ -92,10 +94,10 @@ std::vector<unsigned char> Classify(const PanelShape& s) {
         cls[i] = kRim;
         continue;
       }
-      const bool upLeft = at(depth, x, y - 1) == 1 || at(depth, x - 1, y) == 1 ||
-                          at(depth, x - 1, y - 1) == 1;
-      const bool downRight = at(depth, x, y + 1) == 1 || at(depth, x + 1, y) == 1 ||
-                             at(depth, x + 1, y + 1) == 1;
+      const bool upLeft =
+          at(depth, x, y - 1) == 1 || at(depth, x - 1, y) == 1 || at(depth, x - 1, y - 1) == 1;
+      const bool downRight =
+          at(depth, x, y + 1) == 1 || at(depth, x + 1, y) == 1 || at(depth, x + 1, y + 1) == 1;
       if (upLeft && downRight)
         cls[i] = kCorner;
       else if (upLeft)
@@ -134,7 +136,10 @@ void PaintPanel(DeviceCanvas& c, const PanelShape& s) {
       int end = x + 1;
       while (end < w && cls[static_cast<std::size_t>(y * w + end)] == k) ++end;
       if (k != kOutside && k != kInside) {
-        const QColor col = k == kRim ? colours::Rim() : k == kLight ? light : k == kDark ? dark : corner;
+        const QColor col = k == kRim     ? colours::Rim()
+                           : k == kLight ? light
+                           : k == kDark  ? dark
+                                         : corner;
         c.p.fillRect(c.Snap(a + x, y, end - x, 1), col);
       }
       x = end;
@@ -149,7 +154,9 @@ void PaintHousing(DeviceCanvas& c) {
   PaintPanel(c, {kPanelSplit, kSkinWidth, kSkinHeight});
 }
 
-void PaintDialogHousing(DeviceCanvas& c, int width, int height) { PaintPanel(c, {0, width, height}); }
+void PaintDialogHousing(DeviceCanvas& c, int width, int height) {
+  PaintPanel(c, {0, width, height});
+}
 
 QRegion DialogOutline(int width, int height) {
   QRegion r;
@@ -168,7 +175,8 @@ void PaintWells(DeviceCanvas& c, std::initializer_list<QRectF> rects, qreal radi
   // shadow, its lower-right lip catches the light. Layer by layer over all
   // the rectangles, so that overlapping ones merge into one well.
   for (const QRectF& r : rects) RoundFill(c.p, c.Snap(r), rad, colours::BodyLight());
-  for (const QRectF& r : rects) RoundFill(c.p, c.Snap(r).adjusted(0, 0, -e, -e), rad, colours::Rim());
+  for (const QRectF& r : rects)
+    RoundFill(c.p, c.Snap(r).adjusted(0, 0, -e, -e), rad, colours::Rim());
   for (const QRectF& r : rects)
     RoundFill(c.p, c.Snap(r).adjusted(e, e, -e, -e), std::max<qreal>(0, rad - e), fill);
 }

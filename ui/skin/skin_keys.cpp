@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys: a sculpted cap on the key plate, released or pressed in.
 //
 // A key paints everything inside its 26 x 26 square, plate included, and
@@ -27,21 +28,16 @@ struct KeyColours {
 Family FamilyOf(const KeyDef& k) {
   switch (k.key.button) {
     case Button::Number:
-    case Button::Decim:
-      return Family::Digit;
-    case Button::Operator:
-      return Family::Operator;
+    case Button::Decim: return Family::Digit;
+    case Button::Operator: return Family::Operator;
     case Button::Cancel:
     case Button::CancelEntry:
-    case Button::Back:
-      return Family::Clear;
+    case Button::Back: return Family::Clear;
     case Button::Memoria:
     case Button::MemoriaPiu:
     case Button::CancMemoria:
-    case Button::RichMemoria:
-      return Family::Memory;
-    default:
-      return Family::Function;
+    case Button::RichMemoria: return Family::Memory;
+    default: return Family::Function;
   }
 }
 
@@ -173,7 +169,8 @@ void PaintKeyOn(DeviceCanvas& c, const KeyDef& k, bool pressed) {
   // one.
   const int lip = c.Len(1);
   const QColor lipColour = pressed ? Shade(face, 0.78) : Mix(face, Qt::white, 0.45);
-  p.fillRect(QRect(top.left() + c.Len(1.5), top.top(), top.width() - 2 * c.Len(1.5), lip), lipColour);
+  p.fillRect(QRect(top.left() + c.Len(1.5), top.top(), top.width() - 2 * c.Len(1.5), lip),
+             lipColour);
 
   PaintLabel(c, k, top.adjusted(0, lip, 0, 0), kc.label);
   p.restore();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in logo of the top-left banner and the program icon: a small
 // adding machine with its paper tape, and the wordmark.
 
@@ -23,9 +24,12 @@ class Grid {
  public:
   Grid(QPainter& p, QPointF origin, qreal unit) : p_(p), o_(origin), u_(unit) {}
   QRect R(qreal x1, qreal y1, qreal x2, qreal y2) const {
-    return QRect(QPoint(E(o_.x(), x1), E(o_.y(), y1)), QPoint(E(o_.x(), x2) - 1, E(o_.y(), y2) - 1));
+    return QRect(QPoint(E(o_.x(), x1), E(o_.y(), y1)),
+                 QPoint(E(o_.x(), x2) - 1, E(o_.y(), y2) - 1));
   }
-  void Fill(qreal x1, qreal y1, qreal x2, qreal y2, const QColor& c) const { p_.fillRect(R(x1, y1, x2, y2), c); }
+  void Fill(qreal x1, qreal y1, qreal x2, qreal y2, const QColor& c) const {
+    p_.fillRect(R(x1, y1, x2, y2), c);
+  }
   void Round(qreal x1, qreal y1, qreal x2, qreal y2, qreal radius, const QBrush& b) const {
     RoundFill(p_, R(x1, y1, x2, y2), radius * u_, b);
   }
@@ -38,7 +42,8 @@ class Grid {
   qreal u_;
 };
 
-const QColor kPaperRoll(246, 246, 240), kPrint(60, 70, 80), kKeyLight(226, 230, 232), kKeyRed(196, 64, 44);
+const QColor kPaperRoll(246, 246, 240), kPrint(60, 70, 80), kKeyLight(226, 230, 232),
+    kKeyRed(196, 64, 44);
 
 // The machine on a 16 x 16 grid: paper tape out of the top, the housing,
 // the display and two rows of keys.

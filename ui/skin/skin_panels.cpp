@@ -18,9 +18,9 @@ using skin::colours::BodyDark;
 using skin::colours::BodyLight;
 using skin::colours::Rim;
 
-const QColor kPaper(238, 240, 234);      // the panel's writing surface
+const QColor kPaper(238, 240, 234);  // the panel's writing surface
 const QColor kTitleYellow(255, 255, 192);
-const QColor kFace(214, 216, 212);       // the about box's body
+const QColor kFace(214, 216, 212);  // the about box's body
 const QColor kShadow(64, 64, 64);
 
 QPixmap Canvas(QSize size, qreal dpr) {
@@ -100,7 +100,8 @@ QPixmap SkinPanels::InfoPanelBackground(qreal dpr) {
   // Title.
   p.setFont(UiFont(11, true));
   p.setPen(kTitleYellow);
-  p.drawText(QRect(12, 2, 120, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Informazioni..."));
+  p.drawText(QRect(12, 2, 120, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Informazioni..."));
   // The close cross, in a small dark well.
   const QRect close = InfoCloseRect();
   p.fillRect(close.adjusted(1, 0, -1, 0), Rim());
@@ -122,7 +123,8 @@ void SkinPanels::PaintInfoBanner(QPainter& p, QPoint topLeft) {
   p.setPen(QPen(Palette::Body(), 1));
   p.drawPath(frame);
   // Left: the program's machine; right: a strip of tape with its figures.
-  p.drawPixmap(QRect(r.left() + 9, r.top() + 9, 32, 32), Skin::AppIcon().pixmap(QSize(32, 32), p.device()->devicePixelRatioF()));
+  p.drawPixmap(QRect(r.left() + 9, r.top() + 9, 32, 32),
+               Skin::AppIcon().pixmap(QSize(32, 32), p.device()->devicePixelRatioF()));
   const QRectF tape(r.right() - 38, r.top() + 6, 26, 38);
   p.setPen(QPen(Palette::Body(), 1));
   p.setBrush(QColor(250, 250, 246));
@@ -134,7 +136,8 @@ void SkinPanels::PaintInfoBanner(QPainter& p, QPoint topLeft) {
     p.drawLine(QPointF(x1, y), QPointF(tape.right() - 5, y));
   }
   p.setPen(QPen(Palette::DisplayText(), 1));
-  p.drawLine(QPointF(tape.left() + 5, tape.top() + 25.5), QPointF(tape.right() - 4, tape.top() + 25.5));
+  p.drawLine(QPointF(tape.left() + 5, tape.top() + 25.5),
+             QPointF(tape.right() - 4, tape.top() + 25.5));
   // The name.
   // The name, as large as fits between the two drawings.
   const QRect room(r.left() + 48, r.top(), 275 - 48 - 46, 50);
@@ -163,7 +166,8 @@ QPixmap SkinPanels::AboutBackground(qreal dpr) {
   p.drawPixmap(QRect(5, 2, 16, 16), Skin::AppIcon().pixmap(QSize(16, 16), dpr));
   p.setFont(UiFont(11, true));
   p.setPen(Qt::white);
-  p.drawText(QRect(26, 3, 120, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Informazioni"));
+  p.drawText(QRect(26, 3, 120, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Informazioni"));
   // The window's own edge (it has no frame of the window manager).
   p.setPen(Qt::NoPen);
   p.fillRect(QRect(0, 0, 306, 1), QColor(10, 36, 106));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Inside the skin: the painters of its parts, all on a DeviceCanvas. The
 // public Skin functions open a canvas and call these.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print options dialog's pictures: a key cap stretched to the button's
 // size, and two small icons drawn on their own pixel grid.
 
@@ -20,7 +21,8 @@ using skin::Shade;
 const QColor kFace(230, 233, 234), kInk(34, 42, 50), kPaper(250, 251, 250), kBlue(40, 90, 150);
 
 QPixmap Blank(int w, int h, qreal dpr) {
-  QPixmap pm(static_cast<int>(std::ceil(w * dpr - 1e-9)), static_cast<int>(std::ceil(h * dpr - 1e-9)));
+  QPixmap pm(static_cast<int>(std::ceil(w * dpr - 1e-9)),
+             static_cast<int>(std::ceil(h * dpr - 1e-9)));
   pm.setDevicePixelRatio(dpr);
   pm.fill(Qt::transparent);
   return pm;
@@ -47,7 +49,8 @@ void PaintButton(DeviceCanvas& c, bool pressed) {
   tg.setColorAt(1, pressed ? face : Shade(face, 0.97));
   skin::RoundFill(p, top, 2 * s, QBrush(tg));
   const QColor lip = pressed ? Shade(face, 0.78) : Mix(face, Qt::white, 0.45);
-  p.fillRect(QRect(top.left() + c.Len(1.5), top.top(), top.width() - 2 * c.Len(1.5), c.Len(1)), lip);
+  p.fillRect(QRect(top.left() + c.Len(1.5), top.top(), top.width() - 2 * c.Len(1.5), c.Len(1)),
+             lip);
 }
 
 // Filled rectangles on the icon's 16 x 15 grid, x2 and y2 exclusive.
@@ -64,11 +67,11 @@ void Box(DeviceCanvas& c, qreal x1, qreal y1, qreal x2, qreal y2, const QColor& 
 
 void PaintPrinter(DeviceCanvas& c) {
   const QColor body(112, 124, 136), light(168, 178, 188);
-  Box(c, 4, 0, 12, 5, kInk, kPaper);            // sheet going in
-  Box(c, 0, 4, 16, 11, kInk, body);             // the body
-  Fill(c, 1, 5, 15, 6, light);                  // its lit top edge
-  Fill(c, 12, 7, 14, 8, QColor(90, 200, 90));   // the ready light
-  Box(c, 3, 9, 13, 15, kInk, kPaper);           // the printed sheet
+  Box(c, 4, 0, 12, 5, kInk, kPaper);           // sheet going in
+  Box(c, 0, 4, 16, 11, kInk, body);            // the body
+  Fill(c, 1, 5, 15, 6, light);                 // its lit top edge
+  Fill(c, 12, 7, 14, 8, QColor(90, 200, 90));  // the ready light
+  Box(c, 3, 9, 13, 15, kInk, kPaper);          // the printed sheet
   Fill(c, 5, 11, 11, 12, kBlue);
   Fill(c, 5, 13, 9, 14, kBlue);
 }
@@ -103,7 +106,8 @@ QPixmap Picture(int w, int h, qreal dpr, Paint paint) {
 }  // namespace
 
 QPixmap PrintSkin::Button(bool pressed, qreal dpr) {
-  return Picture(kButtonWidth, kButtonHeight, dpr, [pressed](DeviceCanvas& c) { PaintButton(c, pressed); });
+  return Picture(kButtonWidth, kButtonHeight, dpr,
+                 [pressed](DeviceCanvas& c) { PaintButton(c, pressed); });
 }
 
 QPixmap PrintSkin::PrinterIcon(qreal dpr) {

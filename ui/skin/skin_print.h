@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print options dialog's artwork, in the calculator's style: the two
 // button pictures (released and pressed, 50 x 20, shared by "Ok" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar buttons: small 13 x 13 caps with an icon each.
 //
 // Icons are drawn on the button's own 13-pixel grid, every edge rounded to
@@ -109,9 +110,7 @@ void PaintIcon(const Icon& i, Tool icon) {
       i.Fill(2, 8, 4, 10, kInk);
       i.Fill(5, 6, 11, 7.5, kInk);
       break;
-    case Tool::Help:
-      i.Glyph(QStringLiteral("?"), 11, kInk);
-      break;
+    case Tool::Help: i.Glyph(QStringLiteral("?"), 11, kInk); break;
     case Tool::Info:
       i.Disc(6.5, 6.5, 4.5, kBlue);
       i.Fill(6, 3.5, 7, 4.5, kPaper);
@@ -123,9 +122,7 @@ void PaintIcon(const Icon& i, Tool icon) {
       i.Fill(9, 6, 10, 7, QColor(120, 200, 110));
       i.Box(4, 8, 9, 11, kInk, kPaper);
       break;
-    case Tool::Minimise:
-      i.Fill(3, 8, 10, 10, kInk);
-      break;
+    case Tool::Minimise: i.Fill(3, 8, 10, 10, kInk); break;
   }
 }
 
@@ -153,7 +150,8 @@ void PaintToolOn(DeviceCanvas& c, const ToolDef& t, bool pressed, bool enabled) 
     p.fillRect(QRect(face.left(), face.top() + e, e, face.height() - 2 * e), Shade(lo, 0.72));
   } else {
     p.fillRect(QRect(face.left() + e, face.top(), face.width() - 2 * e, e), QColor(252, 253, 253));
-    p.fillRect(QRect(face.left() + e, face.bottom() + 1 - e, face.width() - 2 * e, e), Shade(lo, 0.80));
+    p.fillRect(QRect(face.left() + e, face.bottom() + 1 - e, face.width() - 2 * e, e),
+               Shade(lo, 0.80));
   }
   const QColor faceMid = pressed ? Shade(Mix(hi, lo, 0.5), 0.86) : Mix(hi, lo, 0.5);
   const qreal shift = pressed ? 1 : 0;

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end for the configuration dialog on a real X server (Xvfb with
 # openbox), through configprobe: the calculator shows, the dialog opens in
 # the same process as from the toolbar's about box; a name is typed, a row

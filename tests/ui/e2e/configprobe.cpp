@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // configprobe: the calculator with its configuration dialog opened in the
 // same process, for the end-to-end test and the screenshots (the tray and
 // the about box, which open the dialog in the program, are not needed).
@@ -106,10 +107,12 @@ int Shot(const QString& out, bool edit) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-  if (mode == QLatin1String("open") && argc > 2) return Open(QString::fromLocal8Bit(argv[2]).toInt());
+  if (mode == QLatin1String("open") && argc > 2)
+    return Open(QString::fromLocal8Bit(argv[2]).toInt());
   if (mode == QLatin1String("restore")) return Restore();
   if (mode == QLatin1String("shot") && argc > 2)
-    return Shot(QString::fromLocal8Bit(argv[2]), argc > 3 && QLatin1String(argv[3]) == QLatin1String("edit"));
+    return Shot(QString::fromLocal8Bit(argv[2]),
+                argc > 3 && QLatin1String(argv[3]) == QLatin1String("edit"));
   std::fprintf(stderr, "usage: configprobe open MS | restore | shot OUT.png [edit]\n");
   return 2;
 }

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end on Xvfb with openbox: the window faults that only a real window
 # manager shows. Quick clicks on the background (press and release in the
 # same instant) never leave the window in a move; a saved "0,0" is kept;

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end on a real X server (Xvfb with openbox): the calculator as a
 # user meets it. Usage: run.sh path/to/numerina
 #

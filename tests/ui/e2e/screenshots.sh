@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the real window on Xvfb with openbox at 100 %, 125 % and
 # 200 %, over a magenta backdrop so that the outline shows: a calculation on
 # the tape, "M" in memory, the "5" key held down by the mouse.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots for the display's fitting, the long name and the tape's
 # scroll bar, at 100 % and 200 % on Xvfb with openbox: a 20-digit number in
 # the display (and then a longer entry), a long "Nome" at the top, a tape

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private X session for the end-to-end tests and the benchmarks: Xvfb on
 # a free display and, unless NO_WM=1, the openbox window manager. Both are
 # started in the background and stopped by their process ids.
