@@ -53,22 +53,22 @@ class PageGeometry {
 
  private:
   struct Font {
-    PrintFont spec;
+    PrintFont wanted;
     QFont font;
     qreal ascent;
   };
 
-  const Font& FontFor(const PrintFont& spec) {
+  const Font& FontFor(const PrintFont& want) {
     for (const Font& f : fonts_)
-      if (f.spec.family == spec.family && f.spec.points == spec.points &&
-          f.spec.bold == spec.bold && f.spec.italic == spec.italic)
+      if (f.wanted.family == want.family && f.wanted.points == want.points &&
+          f.wanted.bold == want.bold && f.wanted.italic == want.italic)
         return f;
-    QFont font(QString::fromStdString(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    QFont font(QString::fromStdString(want.family));
+    font.setPointSizeF(want.points);
+    font.setBold(want.bold);
+    font.setItalic(want.italic);
     const qreal ascent = QFontMetricsF(font, p_.device()).ascent();
-    fonts_.push_back({spec, font, ascent});
+    fonts_.push_back({want, font, ascent});
     return fonts_.back();
   }
 
