@@ -11,34 +11,11 @@
 # under CI=true.
 set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=xsession.sh
-source "$HERE/xsession.sh"
+# shellcheck source=harness.sh
+source "$HERE/harness.sh"
 
 PROBE="${1:?usage: config.sh path/to/configprobe}"
-FAILURES=0
-PIDS=()
-fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
-pass() { echo "ok:   $*"; }
-
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-  xsession_stop
-  [ -n "${WORK:-}" ] && rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-for tool in xdotool xwininfo xprop import compare setpriv; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "config e2e: $tool is missing (packages xdotool x11-utils imagemagick util-linux)"
-    [ "${CI:-}" = true ] && exit 1
-    exit 77
-  fi
-done
-if ! xsession_start 1280x1024x24; then
-  [ "${CI:-}" = true ] && { echo "config e2e: no X server, and CI requires these tests"; exit 1; }
-  echo "config e2e: SKIPPED: no X server could be started here"
-  exit 77
-fi
+e2e_begin "config e2e" 1280x1024x24 xdotool xwininfo xprop import compare setpriv
 
 WORK=$(mktemp -d /tmp/numerina-config-e2e.XXXXXX)
 chmod 755 "$WORK"

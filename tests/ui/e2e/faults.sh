@@ -8,34 +8,12 @@
 # under CI=true.
 set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=xsession.sh
-source "$HERE/xsession.sh"
+# shellcheck source=harness.sh
+source "$HERE/harness.sh"
 
 PROGRAM="${1:?usage: faults.sh path/to/numerina}"
-FAILURES=0
+e2e_begin e2e 1280x1024x24 xdotool xwininfo
 PID=""
-fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
-pass() { echo "ok:   $*"; }
-
-cleanup() {
-  [ -n "$PID" ] && { kill "$PID" 2>/dev/null; wait "$PID" 2>/dev/null; }
-  xsession_stop
-  [ -n "${WORK:-}" ] && rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-for tool in xdotool xwininfo; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "e2e: $tool is missing (packages xdotool x11-utils)"
-    [ "${CI:-}" = true ] && exit 1
-    exit 77
-  fi
-done
-if ! xsession_start 1280x1024x24; then
-  [ "${CI:-}" = true ] && { echo "e2e: no X server, and CI requires these tests"; exit 1; }
-  echo "e2e: SKIPPED: no X server could be started here"
-  exit 77
-fi
 
 WORK=$(mktemp -d /tmp/numerina-faults.XXXXXX)
 cp "$PROGRAM" "$WORK/numerina"
@@ -44,6 +22,7 @@ INI="$WORK/voldrin.ini"
 start() {  # start [scale]: starts the program and reads its geometry
   QT_SCALE_FACTOR="${1:-1}" "$WORK/numerina" >/dev/null 2>&1 &
   PID=$!
+  PIDS+=("$PID")
   WIN=$(xsession_window_of "$PID") || { fail "the window did not appear"; return 1; }
   sleep 0.3
   read -r WX WY WW WH < <(xsession_geometry "$WIN")

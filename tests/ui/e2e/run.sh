@@ -7,38 +7,11 @@
 # CI=true that is a failure.
 set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=xsession.sh
-source "$HERE/xsession.sh"
+# shellcheck source=harness.sh
+source "$HERE/harness.sh"
 
 PROGRAM="${1:?usage: run.sh path/to/numerina}"
-FAILURES=0
-PIDS=()
-
-fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
-pass() { echo "ok:   $*"; }
-
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-  xsession_stop
-  [ -n "${WORK:-}" ] && rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-for tool in xdotool xclip xwininfo xprop import convert; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "e2e: $tool is missing (packages xdotool xclip x11-utils imagemagick)"
-    [ "${CI:-}" = true ] && exit 1
-    exit 77
-  fi
-done
-if ! xsession_start 1280x1024x24; then
-  if [ "${CI:-}" = true ]; then
-    echo "e2e: no X server could be started, and CI requires these tests"
-    exit 1
-  fi
-  echo "e2e: SKIPPED: no X server could be started here (install xvfb and openbox)"
-  exit 77
-fi
+e2e_begin e2e 1280x1024x24 xdotool xclip xwininfo xprop import convert
 
 # Each run gets its own program folder: the settings file lives beside the
 # executable, and the single-instance lock is per folder.
