@@ -20,8 +20,9 @@
 #include <vector>
 
 #include "config/ini.h"
-#include "ui/calculator.h"
-#include "ui/frmconfig.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/shell.h"
+#include "ui/configdialog/frmconfig.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<numerina::ui::Calculator> calculator;
   if (!alone) {
-    calculator = std::make_unique<numerina::ui::Calculator>();
+    static numerina::ui::StandaloneShell shell;
+    calculator = std::make_unique<numerina::ui::Calculator>(shell);
     calculator->StartUp();
     calculator->show();
     calculator->BuildTextWidgets();

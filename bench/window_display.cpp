@@ -13,8 +13,9 @@
 
 #include "bench/qtbench.h"
 #include "config/ini.h"
-#include "ui/calculator.h"
-#include "ui/displaylabel.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/displaylabel.h"
+#include "ui/calculator/shell.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ Calculator& Started() {
   static QTemporaryDir folder;
   if (calc) return *calc;
   numerina::SetSettingsFolderForTesting(folder.path().toStdString());
-  calc = std::make_unique<Calculator>();
+  static numerina::ui::StandaloneShell shell;
+  calc = std::make_unique<Calculator>(shell);
   calc->flash().SetFlashMs(0);
   calc->StartUp();
   calc->show();

@@ -11,9 +11,10 @@
 
 #include "bench/qtbench.h"
 #include "config/ini.h"
-#include "ui/calculator.h"
-#include "ui/keytable.h"
-#include "ui/tapeview.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/shell.h"
+#include "ui/calculator/tapeview.h"
+#include "ui/skin/keytable.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ Calculator& CalculatorWithTape(int lines) {
   static int filled = -1;
   if (filled == lines) return *calc;
   numerina::SetSettingsFolderForTesting(folder.path().toStdString());
-  calc = std::make_unique<Calculator>();
+  static numerina::ui::StandaloneShell shell;
+  calc = std::make_unique<Calculator>(shell);
   calc->flash().SetFlashMs(0);
   calc->StartUp();
   calc->show();

@@ -5,7 +5,7 @@
 // engine tests call these; so do the tray menu, the configuration dialog and
 // the about box. Standard C++ only.
 //
-// The product's names are in engine/product.h, the settings' keys and the
+// The product's names are in base/product.h, the settings' keys and the
 // rules that read them (NomeFromSetting for the name shown, DecimaliFromSetting
 // and the rest) in config/settings.h.
 

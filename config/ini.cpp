@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/safefile.h"
+#include "base/utf8.h"
 #include "config/initext.h"
-#include "config/safefile.h"
-#include "engine/utf8.h"
 
 namespace numerina {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 // The settings file access: the small INI file object, and the two calls
 // every reader and writer of a setting uses. There is no cache: each read
-// reads the file, each write rewrites it (see config/safefile.h).
+// reads the file, each write rewrites it (see base/safefile.h).
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "engine/cp1252.h"
-#include "engine/utf8.h"
+#include "base/cp1252.h"
+#include "base/utf8.h"
 
 namespace numerina {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/product.h"
+#include "base/product.h"
 
 namespace numerina {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace numerina {
 

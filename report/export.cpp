@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/export.h"
 
-#include "config/safefile.h"
-#include "engine/cp1252.h"
+#include "base/cp1252.h"
+#include "base/safefile.h"
 
 namespace numerina {
 

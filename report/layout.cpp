@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "engine/product.h"
+#include "base/product.h"
 
 namespace numerina {
 namespace {

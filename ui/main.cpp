@@ -3,10 +3,10 @@
 #include <QApplication>
 
 #include "config/ini.h"
-#include "ui/calculator.h"
-#include "ui/desktop.h"
-#include "ui/keylog.h"
-#include "ui/singleinstance.h"
+#include "ui/app/desktop.h"
+#include "ui/app/singleinstance.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/keylog.h"
 
 int main(int argc, char** argv) {
   using namespace numerina;

@@ -8,7 +8,7 @@
 set -u
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BUILD="$(cd "${1:?usage: run.sh BUILD-DIR}" && pwd)"
-source "$ROOT/tests/print/cupsd.sh"
+source "$ROOT/tests/ui/print/cupsd.sh"
 TEST="$BUILD/tests/ui/window_print_test"
 TAPE="$BUILD/tools/tape/numerina-tape"
 LINES=10000

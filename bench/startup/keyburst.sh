@@ -11,7 +11,7 @@
 # Also prints the time from main() to the first paint from the same log.
 set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$HERE/../../tests/ui/e2e/xsession.sh"
+source "$HERE/../../tests/support/xsession.sh"
 PROGRAM="${1:?usage: keyburst.sh path/to/keylog-build/numerina}"
 ROUNDS="${2:-5}"
 KEYS="9+8+7+6+5+4+3+2+1+9+8+7+6+5+4+3+2+1+9+8+7+6+5+4+3="  # 50 keys

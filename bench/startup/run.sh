@@ -5,7 +5,7 @@
 # Usage: run.sh BUILD_DIR [RUNS]   (WM=1 runs them under openbox)
 set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$HERE/../../tests/ui/e2e/xsession.sh"
+source "$HERE/../../tests/support/xsession.sh"
 BUILD="${1:?usage: run.sh BUILD_DIR [RUNS]}"
 RUNS="${2:-20}"
 [ "${WM:-0}" = 1 ] && NO_WM=0 || NO_WM=1

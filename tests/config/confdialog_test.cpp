@@ -15,7 +15,7 @@
 #include "config/ini.h"
 #include "config/picture.h"
 #include "config/settings.h"
-#include "testdir.h"
+#include "tests/support/testdir.h"
 
 namespace numerina {
 namespace {

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "config/safefile.h"
+#include "base/safefile.h"
 #include "config/settings.h"
-#include "tests/config/testdir.h"
+#include "tests/support/testdir.h"
 
 namespace numerina {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/cp1252.h"
+#include "base/cp1252.h"
 
 namespace numerina {
 namespace {

@@ -8,8 +8,8 @@
 
 #include <filesystem>
 
-#include "tests/config/testdir.h"
-#include "tests/config/unprivileged.h"
+#include "tests/support/testdir.h"
+#include "tests/support/unprivileged.h"
 
 namespace numerina {
 namespace {

@@ -10,8 +10,8 @@
 
 #include <filesystem>
 
-#include "config/safefile.h"
-#include "tests/config/testdir.h"
+#include "base/safefile.h"
+#include "tests/support/testdir.h"
 
 namespace numerina {
 namespace {

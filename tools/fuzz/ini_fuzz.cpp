@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1252.h"
+#include "base/utf8.h"
 #include "config/initext.h"
 #include "config/settings.h"
-#include "engine/cp1252.h"
-#include "engine/utf8.h"
 
 namespace {
 

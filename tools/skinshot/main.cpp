@@ -21,7 +21,7 @@
 #include <array>
 #include <cmath>
 
-#include "engine/product.h"
+#include "base/product.h"
 #include "ui/skin/skin.h"
 
 using namespace numerina::ui;

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "engine/utf8.h"
+#include "base/utf8.h"
 
 namespace numerina::tape {
 namespace {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print/reportpainter.h"
+#include "ui/skin/text.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,10 +19,6 @@ constexpr int kWindowFontPx = 11;
 constexpr qreal kWindowDpi = 96;
 // PDF output: fine enough that the 5-dot rule stays thin.
 constexpr int kPdfDpi = 1200;
-
-QString FromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QFont WindowFont() {
   QFont font(QStringLiteral("Arial"));
@@ -42,7 +39,7 @@ class PageGeometry {
   void Text(const PlacedText& t) {
     const Font& f = FontFor(t.font);
     if (p_.font() != f.font) p_.setFont(f.font);
-    p_.drawText(QPointF(D(t.x), D(t.y) + f.ascent), FromUtf8(t.text));
+    p_.drawText(QPointF(D(t.x), D(t.y) + f.ascent), ui::ToQString(t.text));
   }
 
   void Rule(const PlacedRule& r) {
@@ -88,7 +85,7 @@ void StampaIntestazione(PageGeometry& g, const ReportPage& page) {
 
 double WindowFontWidthMm(std::string_view text) {
   static const QFontMetricsF metrics(WindowFont());
-  return metrics.horizontalAdvance(FromUtf8(text)) * kMmPerInch / kWindowDpi;
+  return metrics.horizontalAdvance(ui::ToQString(text)) * kMmPerInch / kWindowDpi;
 }
 
 std::vector<ReportPage> ReportPages(std::string_view tape, const DateTime& now) {

@@ -12,7 +12,7 @@
 #include <QRect>
 #include <QRegion>
 
-#include "ui/keytable.h"
+#include "ui/skin/keytable.h"
 
 class QPainter;
 

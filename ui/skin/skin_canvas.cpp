@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/skin/skin_canvas.h"
+#include "ui/skin/text.h"
 
 #include <QLinearGradient>
 #include <QPaintDevice>
@@ -46,10 +47,6 @@ QColor Mix(const QColor& a, const QColor& b, qreal t) {
   auto ch = [t](int x, int y) { return std::clamp(qRound(x + (y - x) * t), 0, 255); };
   return QColor(ch(a.red(), b.red()), ch(a.green(), b.green()), ch(a.blue(), b.blue()),
                 ch(a.alpha(), b.alpha()));
-}
-
-QString Utf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 void RoundFill(QPainter& p, const QRect& r, qreal radius, const QBrush& brush) {

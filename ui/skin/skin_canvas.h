@@ -55,7 +55,6 @@ class DeviceCanvas {
 // Colour arithmetic.
 QColor Shade(const QColor& c, qreal f);                 // multiply, f < 1 darkens
 QColor Mix(const QColor& a, const QColor& b, qreal t);  // t = 0 gives a, 1 gives b
-QString Utf8(std::string_view s);
 
 // A filled rounded rectangle whose straight edges lie on device pixels.
 void RoundFill(QPainter& p, const QRect& r, qreal radius, const QBrush& brush);

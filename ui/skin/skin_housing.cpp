@@ -19,7 +19,7 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/outline_table.h"
+#include "ui/skin/outline_table.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skin_parts.h"
 

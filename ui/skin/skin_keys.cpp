@@ -15,6 +15,7 @@
 
 #include "ui/skin/skin.h"
 #include "ui/skin/skin_parts.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui::skin {
 namespace {
@@ -110,7 +111,7 @@ void PaintLabel(DeviceCanvas& c, const KeyDef& k, const QRect& top, const QColor
   const QPointF centre(top.left() + top.width() / 2.0, top.top() + top.height() / 2.0);
   if (k.key.button == Button::Operator && PaintSign(c, k.label, centre, col)) return;
 
-  const QString text = Utf8(k.label);
+  const QString text = ToQString(k.label);
   QFont font(QStringLiteral("Arial"));
   font.setBold(true);
   font.setPixelSize(c.Px(LabelSize(k, text)));

@@ -11,9 +11,10 @@
 #include <array>
 #include <cmath>
 
-#include "engine/product.h"
+#include "base/product.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skin_parts.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui::skin {
 namespace {
@@ -100,8 +101,7 @@ void PaintLogoOn(DeviceCanvas& c, const QRectF& frame) {
   const qreal top = frame.top() + std::max<qreal>(0, std::floor((frame.height() - 16) / 2));
   PaintMachine(Grid(p, QPointF(c.X(frame.left() + 1), c.Y(top)), s), s >= 1.5);
 
-  const QString word =
-      QString::fromUtf8(kProductShortName.data(), static_cast<qsizetype>(kProductShortName.size()));
+  const QString word = ToQString(kProductShortName);
   const int left = c.X(frame.left() + 20);
   const qreal room = clip.right() + 1 - left - c.Len(1);
   QFont f(QStringLiteral("Verdana"));

@@ -8,7 +8,7 @@
 
 #include <initializer_list>
 
-#include "ui/keytable.h"
+#include "ui/skin/keytable.h"
 #include "ui/skin/skin_canvas.h"
 
 namespace numerina::ui::skin {

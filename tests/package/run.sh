@@ -1,0 +1,177 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The installed program and the Debian package, checked from outside.
+#
+#   run.sh install  BUILD_DIR   cmake --install into a temporary prefix: the
+#                               layout, the validators, and the program
+#                               started through its link in bin, opening its
+#                               help page (Xvfb)
+#   run.sh package  BUILD_DIR   cpack -G DEB: the files, the dependencies,
+#                               the extracted package starts (offscreen)
+#   run.sh per-user BUILD_DIR   the extracted package run as nobody and as
+#                               root (Xvfb): each user keeps his own settings
+#
+# Outside CI a missing tool or X server skips (exit 77); under CI=true it
+# fails.
+set -u
+HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=../support/xsession.sh
+source "$HERE/../support/xsession.sh"
+MODE="${1:?usage: run.sh install|package|per-user BUILD_DIR}"
+BUILD="$(cd "${2:?usage: run.sh MODE BUILD_DIR}" && pwd)"
+ID=org.numerina.Numerina
+FAILURES=0
+PIDS=()
+WORK=$(mktemp -d /tmp/numerina-install.XXXXXX)
+chmod 755 "$WORK"
+
+fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
+pass() { echo "ok:   $*"; }
+skip() {
+  echo "install: $*"
+  [ "${CI:-}" = true ] && exit 1
+  exit 77
+}
+cleanup() {
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+  xsession_stop
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+need() { for t in "$@"; do command -v "$t" >/dev/null 2>&1 || skip "$t is missing"; done; }
+
+# The files of an install under PREFIX (ROOT/usr for the package).
+check_layout() {
+  local p="$1"
+  local files=(lib/numerina/numerina lib/numerina/numerina.html lib/numerina/numerina.installed
+               bin/numerina-tape share/applications/$ID.desktop share/metainfo/$ID.metainfo.xml
+               share/icons/hicolor/scalable/apps/$ID.svg)
+  for s in 16 22 24 32 48 64 128 256; do files+=("share/icons/hicolor/${s}x${s}/apps/$ID.png"); done
+  local missing=0
+  for f in "${files[@]}"; do [ -f "$p/$f" ] || { fail "missing $f"; missing=1; }; done
+  [ $missing = 0 ] && pass "every installed file is there (${#files[@]})"
+  if [ -L "$p/bin/numerina" ] && [ "$(readlink "$p/bin/numerina")" = ../lib/numerina/numerina ]; then
+    pass "bin/numerina links to ../lib/numerina/numerina"
+  else
+    fail "bin/numerina is not the link to the program"
+  fi
+  [ -x "$p/lib/numerina/numerina" ] || fail "the program is not executable"
+  if find "$p" -iname voldrin.ini | grep -q .; then fail "a voldrin.ini is installed"; else pass "no voldrin.ini"; fi
+  for s in 16 48 256; do
+    local size
+    size=$(file -b "$p/share/icons/hicolor/${s}x${s}/apps/$ID.png" | grep -o "[0-9]* x [0-9]*")
+    [ "$size" = "$s x $s" ] || fail "the ${s}px icon is $size"
+  done
+}
+
+# Starts PROGRAM on the X server with a fake xdg-open, clicks the help
+# button and checks which page was asked for.
+check_help() {
+  local program="$1" expected="$2"
+  mkdir -p "$WORK/fakebin" "$WORK/home"
+  cat >"$WORK/fakebin/xdg-open" <<SH
+#!/bin/sh
+echo "\$1" >>"$WORK/opened"
+SH
+  chmod 755 "$WORK/fakebin/xdg-open"
+  PATH="$WORK/fakebin:$PATH" HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" \
+    "$program" >"$WORK/help.log" 2>&1 &
+  local pid=$!
+  PIDS+=("$pid")
+  local win
+  win=$(xsession_window_of "$pid") || { fail "the installed program shows no window"; return; }
+  sleep 0.3
+  xdotool mousemove --window "$win" 158 13 click 1
+  for _ in $(seq 50); do [ -s "$WORK/opened" ] && break; sleep 0.1; done
+  local opened
+  opened=$(head -1 "$WORK/opened" 2>/dev/null)
+  if [ "$opened" = "file://$expected" ]; then pass "the help button opens $expected"
+  else fail "the help button opened '$opened', not file://$expected"; fi
+  kill "$pid"; wait "$pid" 2>/dev/null
+}
+
+case "$MODE" in
+  install)
+    need cmake file desktop-file-validate appstreamcli xdotool
+    PREFIX="$WORK/prefix"
+    cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || { cat "$WORK/install.log"; fail "cmake --install"; exit 1; }
+    check_layout "$PREFIX"
+    desktop-file-validate "$PREFIX/share/applications/$ID.desktop" && pass "desktop-file-validate" || fail "desktop-file-validate"
+    appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" >"$WORK/as.log" 2>&1 \
+      && pass "appstreamcli validate --no-net" || { cat "$WORK/as.log"; fail "appstreamcli validate"; }
+    grep -q "^Icon=$ID$" "$PREFIX/share/applications/$ID.desktop" || fail "the desktop file names another icon"
+    grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "$PREFIX/share/metainfo/$ID.metainfo.xml" \
+      || fail "the metainfo launches another desktop file"
+    NO_WM=1 xsession_start 800x600x24 || skip "no X server could be started"
+    check_help "$PREFIX/bin/numerina" "$PREFIX/lib/numerina/numerina.html"
+    ;;
+  package|per-user)
+    need cpack dpkg-deb dpkg-shlibdeps
+    (cd "$WORK" && cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1) \
+      || { cat "$WORK/cpack.log"; fail "cpack -G DEB"; exit 1; }
+    DEB=$(ls "$WORK"/pkg/*.deb | head -1)
+    ROOT="$WORK/root"
+    dpkg-deb -x "$DEB" "$ROOT"
+    chmod -R a+rX "$ROOT"
+    if [ "$MODE" = package ]; then
+      pass "built $(basename "$DEB")"
+      dpkg-deb -c "$DEB" >"$WORK/contents"
+      for f in ./usr/lib/numerina/numerina ./usr/lib/numerina/numerina.html \
+               ./usr/lib/numerina/numerina.installed ./usr/bin/numerina-tape \
+               "./usr/share/applications/$ID.desktop" "./usr/share/metainfo/$ID.metainfo.xml"; do
+        grep -q " $f\( \|$\)" "$WORK/contents" || fail "dpkg-deb -c lists no $f"
+      done
+      grep -q " ./usr/bin/numerina -> ../lib/numerina/numerina" "$WORK/contents" || fail "dpkg-deb -c lists no link"
+      pass "dpkg-deb -c lists the files ($(wc -l <"$WORK/contents") entries)"
+      DEPENDS=$(dpkg-deb -f "$DEB" Depends)
+      echo "Depends: $DEPENDS"
+      for d in libqt6widgets6 libqt6gui6 libc6 qt6-qpa-plugins; do
+        echo "$DEPENDS" | grep -q "$d" || fail "Depends lacks $d"
+      done
+      check_layout "$ROOT/usr"
+      # The extracted program starts and keeps running until it is stopped.
+      HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" QT_QPA_PLATFORM=offscreen \
+        "$ROOT/usr/bin/numerina" >"$WORK/run.log" 2>&1 &
+      pid=$!
+      PIDS+=("$pid")
+      sleep 2
+      if kill -0 "$pid" 2>/dev/null; then pass "the extracted package starts"; else cat "$WORK/run.log"; fail "the extracted package does not start"; fi
+    else
+      need setpriv xdotool
+      NO_WM=1 xsession_start 800x600x24 || skip "no X server could be started"
+      # Two users with their own homes: each "more decimals" press is kept in
+      # that user's settings, never beside the shared program.
+      run_as() {  # user home clicks
+        local user="$1" home="$2" clicks="$3"
+        mkdir -p "$home/.config" "$home/run"
+        chmod 700 "$home/run"
+        [ "$user" = root ] || chown -R "$user" "$home"
+        local prefix=()
+        [ "$user" = root ] || prefix=(setpriv --reuid="$user" --regid=nogroup --clear-groups)
+        env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/run" DISPLAY="$DISPLAY" \
+          "${prefix[@]}" "$ROOT/usr/bin/numerina" >"$home/run.log" 2>&1 &
+        local pid=$!
+        PIDS+=("$pid")
+        local win
+        win=$(xsession_window_of "$pid") || { fail "no window for $user"; return; }
+        sleep 0.3
+        for _ in $(seq "$clicks"); do xdotool mousemove --window "$win" 365 13 click 1; sleep 0.3; done
+        kill "$pid"; wait "$pid" 2>/dev/null
+      }
+      run_as nobody "$WORK/nobody" 1
+      run_as root "$WORK/rootuser" 2
+      run_as nobody "$WORK/nobody" 1
+      grep -q "^Decimali=4" "$WORK/nobody/.config/numerina/voldrin.ini" 2>/dev/null \
+        && pass "nobody's settings kept in his own folder across two starts" \
+        || fail "nobody's settings: $(cat "$WORK/nobody/.config/numerina/voldrin.ini" 2>&1)"
+      grep -q "^Decimali=4" "$WORK/rootuser/.config/numerina/voldrin.ini" 2>/dev/null \
+        && pass "root's settings in his own folder" || fail "root's settings are not in his folder"
+      if find "$ROOT" -iname voldrin.ini | grep -q .; then fail "a settings file beside the program"; fi
+    fi
+    ;;
+  *) echo "unknown mode $MODE"; exit 2 ;;
+esac
+
+[ "$FAILURES" -eq 0 ] && echo "install ($MODE): all passed" || echo "install ($MODE): $FAILURES failed"
+[ "$FAILURES" -eq 0 ]

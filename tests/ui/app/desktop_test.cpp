@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop side on the offscreen platform: the tray form's commands run
+// through their handlers, Esc unloading the calculator and every way of
+// bringing it back afresh, the company information panel and the about box.
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+
+#include "tests/support/window_support.h"
+#include "ui/app/desktop.h"
+#include "ui/app/frmtask.h"
+#include "ui/configdialog/frmconfig.h"
+#include "ui/panels/frmabout.h"
+#include "ui/panels/frminfoditta.h"
+#include "ui/widgets/aperturadabarra.h"
+#include "ui/widgets/pressspot.h"
+
+namespace numerina::ui::test {
+namespace {
+
+void FlushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+// The program's desktop in a program folder of its own, with a tray (or
+// not), ending and the configuration dialog watched instead of acted.
+struct DesktopRig {
+  ProgramFolder folder;
+  BoxWatch boxes;
+  Desktop desktop;
+  int quits = 0;
+  int configs = 0;
+  bool flagAtConfig = false;
+
+  explicit DesktopRig(bool tray, const QStringList& settings = {}) {
+    QuietOffscreenWarnings();
+    if (!settings.isEmpty()) folder.WriteSettings(settings);
+    desktop.trayForTesting = tray;
+    desktop.onQuit = [this] { ++quits; };
+    desktop.apriConfigurazioneHook = [this] {
+      ++configs;
+      flagAtConfig = AperturaDaBarra;
+    };
+    desktop.onCreated = [](Calculator& c) { c.flash().SetFlashMs(0); };
+    desktop.Start();
+    QCoreApplication::processEvents();  // the tray form loads after the window
+  }
+  Calculator& calc() { return *desktop.calculator(); }
+};
+
+// Presses a spot and releases the button at a point outside it.
+void PressAndReleaseOutside(PressSpot& spot) {
+  QTest::mousePress(&spot, Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseRelease(&spot, Qt::LeftButton, {}, QPoint(-40, 60));
+}
+
+bool Shown(QWidget* w) { return w && w->isVisible(); }
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { AperturaDaBarra = false; }
+  void cleanup() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<SmallWindow*>(w) || qobject_cast<frmConfig*>(w)) delete w;
+    FlushDeletes();
+    FailOnUnexpectedBoxes();
+  }
+
+  void trayMenuAndIcon() {
+    DesktopRig rig(true);
+    frmTask& task = rig.desktop.task();
+    QCOMPARE(task.icon().toolTip(), QStringLiteral("Numerina Desktop"));
+    QVERIFY(!task.icon().icon().isNull());
+    QMenu& menu = task.menu();
+    QCOMPARE(task.icon().contextMenu(), &menu);
+    QStringList captions;
+    for (QAction* a : menu.actions())
+      captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(captions,
+             (QStringList{"Numerina", "-", "Configurazione", "Informazioni", "-", "Esci"}));
+    // The default item: the menu draws it in bold.
+    QCOMPARE(menu.defaultAction(), task.item(0));
+  }
+
+  void trayClicksAndCommands() {
+    DesktopRig rig(true);
+    frmTask& task = rig.desktop.task();
+    Calculator* calc = &rig.calc();
+    calc->hide();
+    // A single click does nothing; the double click that follows shows it.
+    task.Tray_Activated(QSystemTrayIcon::Trigger);
+    QVERIFY(!calc->isVisible());
+    task.Tray_Activated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(calc->isVisible());
+    // Visible already: nothing changes, not even the window object.
+    const QPoint where = calc->pos();
+    task.Tray_Activated(QSystemTrayIcon::DoubleClick);
+    QCOMPARE(rig.desktop.calculator(), calc);
+    QCOMPARE(calc->pos(), where);
+
+    calc->hide();
+    AperturaDaBarra = true;
+    task.mnuFile_Click(0);
+    QVERIFY(calc->isVisible());
+    QVERIFY(!AperturaDaBarra);
+
+    AperturaDaBarra = true;
+    task.mnuFile_Click(2);
+    QCOMPARE(rig.configs, 1);
+    QVERIFY(!rig.flagAtConfig);
+
+    // "Informazioni" from the tray: its close leaves a hidden window hidden.
+    calc->hide();
+    AperturaDaBarra = true;
+    task.mnuFile_Click(3);
+    QVERIFY(Shown(frmAbout::Aperto()));
+    QVERIFY(!AperturaDaBarra);
+    QTest::mouseClick(&frmAbout::Aperto()->closeButton(), Qt::LeftButton);
+    QVERIFY(!Shown(frmAbout::Aperto()));
+    QVERIFY(!calc->isVisible());
+
+    task.mnuFile_Click(5);
+    QCOMPARE(rig.quits, 1);
+    QVERIFY(!task.IconInTray());
+  }
+
+  void escUnloadsAndEveryWayBringsItBackAfresh_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"doppio clic", "Numerina", "pannello", "about da barra",
+                            "configurazione da barra", "seconda partenza"})
+      QTest::newRow(way) << QString::fromUtf8(way);
+  }
+  void escUnloadsAndEveryWayBringsItBackAfresh() {
+    QFETCH(QString, way);
+    DesktopRig rig(true, {"Decimali=3"});
+    Calculator* old = &rig.calc();
+    ClickKeys(*old, "5 M 1 2 + 3 = 7");
+    QCOMPARE(old->MemText(), QStringLiteral("M"));
+    QVERIFY(!rig.calc().Tape().TapeText().isEmpty());
+    // Focus has the keyboard: Esc unloads the window, the program goes on.
+    QTest::keyClick(&old->focusButton(), Qt::Key_Escape);
+    QPointer<Calculator> gone(old);
+    FlushDeletes();
+    QVERIFY(gone.isNull());
+    QVERIFY(!rig.desktop.calculator());
+    QCOMPARE(rig.quits, 0);
+    // A changed setting shows in the new window.
+    rig.folder.WriteSettings({"Decimali=1"});
+
+    if (way == "doppio clic")
+      rig.desktop.task().Tray_Activated(QSystemTrayIcon::DoubleClick);
+    else if (way == "Numerina")
+      rig.desktop.task().mnuFile_Click(0);
+    else if (way == "seconda partenza")
+      rig.desktop.MostraCalcolatrice();
+    else if (way == "pannello") {
+      // The panel cannot open without the window; open it as a banner would
+      // have before the unload.
+      frmInfoDitta::Apri([&rig] { rig.desktop.MostraCalcolatrice(); });
+      QTest::mouseClick(&frmInfoDitta::Aperto()->closeButton(), Qt::LeftButton);
+    } else if (way == "about da barra") {
+      AperturaDaBarra = true;
+      rig.desktop.ApriInformazioni();
+      QTest::mouseClick(&frmAbout::Aperto()->closeButton(), Qt::LeftButton);
+    } else {
+      // The real dialog: its close with the flag set brings the window back.
+      rig.desktop.apriConfigurazioneHook = nullptr;
+      AperturaDaBarra = true;
+      rig.desktop.ApriConfigurazione();
+      QVERIFY(frmConfig::Aperto());
+      QTest::keyClick(frmConfig::Aperto(), Qt::Key_Escape);
+    }
+    QVERIFY(rig.desktop.calculator());
+    Calculator& fresh = rig.calc();
+    QVERIFY(fresh.isVisible());
+    QCOMPARE(rig.desktop.Creations(), 2);
+    QCOMPARE(fresh.display().text(), QStringLiteral("0,"));
+    QCOMPARE(fresh.Tape().TapeText(), QString());
+    QCOMPARE(fresh.MemText(), QString());
+    QCOMPARE(fresh.engine().Snapshot().DecimalPlaces, 1);
+    // The new window works and unloads again like the first.
+    ClickKeys(fresh, "4 +");
+    QCOMPARE(fresh.display().text(), QStringLiteral("4,"));
+  }
+
+  void trayConfigurationOpensTheDialogOnce() {
+    DesktopRig rig(true);
+    rig.desktop.apriConfigurazioneHook = nullptr;
+    Calculator& calc = rig.calc();
+    calc.hide();
+    rig.desktop.task().mnuFile_Click(2);
+    frmConfig* dialog = frmConfig::Aperto();
+    QVERIFY(Shown(dialog));
+    rig.desktop.task().mnuFile_Click(2);
+    QCOMPARE(frmConfig::Aperto(), dialog);
+    // Opened from the tray: its close leaves the calculator hidden.
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!Shown(frmConfig::Aperto()));
+    QVERIFY(!calc.isVisible());
+  }
+
+  void withoutTrayNothingHidesOutOfReach() {
+    DesktopRig rig(false);
+    Calculator& calc = rig.calc();
+    ClickTool(calc, Tool::Minimise);  // hide: to the taskbar instead
+    QVERIFY(calc.isMinimized() || calc.windowState().testFlag(Qt::WindowMinimized));
+    rig.desktop.MostraCalcolatrice();
+    QTest::keyClick(&calc.focusButton(), Qt::Key_Escape);
+    QCOMPARE(rig.quits, 1);
+    QCOMPARE(rig.desktop.calculator(), &calc);
+  }
+
+  void hideWithTrayHidesAndToolbarCloseRemovesIcon() {
+    DesktopRig rig(true);
+    Calculator& calc = rig.calc();
+    ClickTool(calc, Tool::Minimise);
+    QVERIFY(!calc.isVisible());
+    rig.desktop.task().Tray_Activated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(calc.isVisible());
+    ClickTool(calc, Tool::Close);
+    QCOMPARE(rig.quits, 1);
+    QVERIFY(!rig.desktop.task().IconInTray());
+  }
+
+  // ---- The company information panel ----
+
+  void infoPanelContent_data() {
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QString>("ditta");
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<int>("logo");  // frmInfoDitta::Logo
+    const QString builtIn = QStringLiteral(
+        "Questo spazio è a vostra disposizione.\nPotete personalizzarlo con informazioni "
+        "personali o inerenti la vostra ditta.\n\nGli autori di Numerina Desktop\nvi augurano "
+        "buon lavoro.\n");
+    const int b = int(frmInfoDitta::Logo::BuiltIn), none = int(frmInfoDitta::Logo::None);
+    QTest::newRow("no settings file") << QStringList() << "Numerina Desktop" << builtIn << b;
+    QTest::newRow("Info=1, keys empty") << QStringList{"Info=1", "LogoNome=", "LogoPic="} << ""
+                                        << QString(8, QLatin1Char('\n')) << none;
+    const QStringList user{"LogoNome=Ditta Rossi", "1=Via Roma 1", "9=fine", "LogoPic=x.png"};
+    QTest::newRow("Info=0") << (QStringList{"Info=0"} + user) << "Numerina Desktop" << builtIn << b;
+    QTest::newRow("Info=si") << (QStringList{"Info=si"} + user) << "Numerina Desktop" << builtIn
+                             << b;
+    QTest::newRow("Info=1 with text, logo missing")
+        << (QStringList{"Info=1"} + user) << "Ditta Rossi"
+        << "Via Roma 1\n\n\n\n\n\n\n\nfine" << none;
+  }
+  void infoPanelContent() {
+    QFETCH(QStringList, settings);
+    QFETCH(QString, ditta);
+    QFETCH(QString, info);
+    QFETCH(int, logo);
+    ProgramFolder folder;
+    if (!settings.isEmpty()) folder.WriteSettings(settings);
+    frmInfoDitta* panel = frmInfoDitta::Apri({});
+    QCOMPARE(panel->DittaText(), ditta);
+    QCOMPARE(panel->InfoText(), info);
+    QCOMPARE(int(panel->LogoShown()), logo);
+    if (panel->LogoShown() == frmInfoDitta::Logo::BuiltIn)
+      QCOMPARE(panel->LogoRect(), QRect(13, 20, 275, 50));  // 12.5 rounds right
+  }
+
+  void infoPanelLogoCentredAndLookedUpByBareName_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("left");
+    QTest::newRow("100 px") << 100 << 100;
+    QTest::newRow("odd 51 px") << 51 << 125;
+  }
+  void infoPanelLogoCentredAndLookedUpByBareName() {
+    QFETCH(int, width);
+    QFETCH(int, left);
+    ProgramFolder folder;
+    QImage logo(width, 40, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    QVERIFY(logo.save(folder.Path() + "/logo.png"));
+    folder.WriteSettings({"Info=1", "LogoPic=logo.png"});
+    frmInfoDitta* panel = frmInfoDitta::Apri({});
+    QCOMPARE(int(panel->LogoShown()), int(frmInfoDitta::Logo::Picture));
+    QCOMPARE(panel->LogoRect(), QRect(left, 20, width, 40));
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    const QImage shot = panel->grab().toImage();
+    QCOMPARE(shot.pixelColor(left, 30), QColor(Qt::red));
+    QVERIFY(shot.pixelColor(left - 1, 30) != QColor(Qt::red));
+    QVERIFY(shot.pixelColor(left + width, 30) != QColor(Qt::red));
+  }
+
+  void infoPanelOutline() {
+    ProgramFolder folder;
+    frmInfoDitta* panel = frmInfoDitta::Apri({});
+    QCOMPARE(panel->size(), QSize(300, 231));
+    QVERIFY(panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(panel->windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QRegion mask = panel->mask();
+    const QList<std::pair<QPoint, bool>> pixels = {
+        {{0, 100}, false},  {{1, 100}, true},    {{299, 100}, true}, {{300, 100}, false},
+        {{4, 0}, false},    {{5, 0}, true},      {{296, 0}, true},   {{297, 0}, false},
+        {{1, 1}, false},    {{2, 1}, true},      {{2, 230}, false},  {{3, 230}, true},
+        {{297, 230}, true}, {{298, 230}, false}, {{0, 2}, false},    {{1, 228}, true}};
+    for (const auto& [pt, inside] : pixels)
+      QVERIFY2(mask.contains(pt) == inside,
+               qPrintable(QStringLiteral("pixel %1,%2").arg(pt.x()).arg(pt.y())));
+  }
+
+  void infoPanelClosesAlikeAndNeverTwice() {
+    ProgramFolder folder;
+    int shows = 0;
+    frmInfoDitta* panel = frmInfoDitta::Apri([&shows] { ++shows; });
+    QCOMPARE(frmInfoDitta::Apri([&shows] { ++shows; }), panel);
+    // Released outside the cross: closes all the same.
+    QTest::mousePress(&panel->closeButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(panel->CloseLooksPressed());
+    QTest::mouseRelease(&panel->closeButton(), Qt::LeftButton, {}, QPoint(-60, 80));
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(shows, 1);
+    // Escape, and the window manager's close.
+    panel = frmInfoDitta::Apri([&shows] { ++shows; });
+    QTest::keyClick(panel, Qt::Key_Escape);
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(shows, 2);
+    panel = frmInfoDitta::Apri([&shows] { ++shows; });
+    panel->close();
+    QTRY_VERIFY(!panel->isVisible());
+    QCOMPARE(shows, 3);
+  }
+
+  void bannerOpensPanelAndItsCloseBringsWindowBack() {
+    DesktopRig rig(true);
+    Calculator& calc = rig.calc();
+    QTest::mouseClick(&calc.bannerButton(2), Qt::LeftButton);
+    QVERIFY(!calc.isVisible());
+    QVERIFY(Shown(frmInfoDitta::Aperto()));
+    PressAndReleaseOutside(frmInfoDitta::Aperto()->closeButton());
+    QVERIFY(calc.isVisible());
+  }
+
+  // ---- The about box ----
+
+  void aboutBoxContent() {
+    ProgramFolder folder;
+    frmAbout* box = frmAbout::Apri({}, {});
+    QCOMPARE(box->size(), QSize(306, 184));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Numerina DeskTop"));
+    QCOMPARE(box->Label("lblVersion"),
+             QStringLiteral("Versione ") + QStringLiteral(NUMERINA_PROJECT_VERSION));
+    QCOMPARE(box->Label("lblTitle"), QStringLiteral(" Numerina DeskTop"));
+    QCOMPARE(box->Label("Label4"), QStringLiteral("Gli autori di Numerina Desktop"));
+    QCOMPARE(box->Label("lblDescription"), QStringLiteral("Applicazione desktop per Linux."));
+    QCOMPARE(box->Label("Label1"), QStringLiteral("Realizzato con Qt 6"));
+    QVERIFY(box->Label("Label2").contains(QStringLiteral("GNU GPL versione 3 o successiva")));
+    for (const char* gone : {"Label5", "Label6", "Label7"}) QCOMPARE(box->Label(gone), QString());
+    QCOMPARE(frmAbout::Apri({}, {}), box);
+  }
+
+  void aboutFromToolbarVersusTray() {
+    DesktopRig rig(true);
+    Calculator& calc = rig.calc();
+    const QPoint where = calc.pos();
+    ClickTool(calc, Tool::Info);
+    QVERIFY(AperturaDaBarra);
+    QVERIFY(!calc.isVisible());
+    QVERIFY(Shown(frmAbout::Aperto()));
+    QTest::keyClick(frmAbout::Aperto(), Qt::Key_Escape);
+    QVERIFY(calc.isVisible());
+    QCOMPARE(calc.pos(), where);
+
+    calc.hide();
+    rig.desktop.task().mnuFile_Click(3);
+    frmAbout::Aperto()->close();
+    QTRY_VERIFY(!Shown(frmAbout::Aperto()));
+    QVERIFY(!calc.isVisible());
+  }
+
+  void aboutConfigurationButtonKeepsTheFlag_data() {
+    QTest::addColumn<bool>("fromToolbar");
+    QTest::newRow("dalla barra") << true;
+    QTest::newRow("dal vassoio") << false;
+  }
+  void aboutConfigurationButtonKeepsTheFlag() {
+    QFETCH(bool, fromToolbar);
+    DesktopRig rig(true);
+    if (fromToolbar)
+      ClickTool(rig.calc(), Tool::Info);
+    else
+      rig.desktop.task().mnuFile_Click(3);
+    frmAbout* box = frmAbout::Aperto();
+    QTest::mousePress(&box->configButton(), Qt::LeftButton);
+    QVERIFY(box->ButtonLooksPressed());
+    QTest::mouseRelease(&box->configButton(), Qt::LeftButton);
+    QVERIFY(!box->isVisible());
+    QCOMPARE(rig.configs, 1);
+    QCOMPARE(rig.flagAtConfig, fromToolbar);
+    QCOMPARE(AperturaDaBarra, fromToolbar);
+    // The calculator stays hidden until the dialog closes.
+    QCOMPARE(rig.calc().isVisible(), !fromToolbar);
+  }
+};
+
+}  // namespace numerina::ui::test
+
+QTEST_MAIN(numerina::ui::test::DesktopTest)
+#include "desktop_test.moc"

@@ -1,0 +1,378 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator's keys through the real widgets: mouse clicks and typed
+// keys reach the engine, flash, keep their order and never act twice.
+#include "tests/support/window_support.h"
+
+#include <QClipboard>
+#include <QScrollBar>
+
+#include "engine/engine.h"
+
+namespace numerina::ui::test {
+
+class KeysTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { FailOnUnexpectedBoxes(); }
+  void clicksGiveTheEngineExamples_data();
+  void clicksGiveTheEngineExamples();
+  void typingEqualsClicking_data();
+  void typingEqualsClicking();
+  void typedCharacters_data();
+  void typedCharacters();
+  void keyDownKeys();
+  void enterRunsEqualsOnce_data();
+  void enterRunsEqualsOnce();
+  void rightButtonDrawsButDoesNothing();
+  void releaseOutsideTheKeyDoesNothing();
+  void escOnFocusAndOnWindow();
+  void tabKeepsTheFocus();
+  void tapeClickGivesTheKeysBack();
+  void keyDuringDivisionMessageActsAfterIt();
+  void squareOverflowMessage();
+  void burstKeepsOrderWithRealFlash();
+  void typedKeyFlashes();
+  void memoryIndicatorAndRecallKey();
+  void tapeBoxFollowsTheEngine();
+};
+
+void KeysTest::clicksGiveTheEngineExamples_data() {
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QString>("display");
+  QTest::addColumn<QString>("tape");
+  QTest::newRow("12 + 3,5 =")
+      << "1 2 + 3 , 5 ="
+      << "15,5" << Tape("12,00···+|3,50···=|-----------------------------------|15,50·····|");
+  QTest::newRow("then × 2 =")
+      << "1 2 + 3 , 5 = × 2 ="
+      << "31,"
+      << Tape(
+             "12,00···+|3,50···=|-----------------------------------|15,50·····|"
+             "|15,50···X|2,00···=|-----------------------------------|31,00·····|");
+  QTest::newRow("6 ÷ 4 =")
+      << "6 ÷ 4 ="
+      << "1,5" << Tape("6,00···÷|4,00···=|-----------------------------------|1,50·····|");
+  QTest::newRow("1 ÷ 3 =")
+      << "1 ÷ 3 ="
+      << "0,3333333333" << Tape("1,00···÷|3,00···=|-----------------------------------|0,33·····|");
+  QTest::newRow("0 0 7") << "0 0 7"
+                         << "7," << QString();
+  QTest::newRow("00") << "00"
+                      << "0," << QString();
+  QTest::newRow("backspace in fraction") << "1 2 , 3 4 CE CE CE"
+                                         << "1," << QString();
+  QTest::newRow("+ then 5 =") << "+ 5 ="
+                              << "5," << Tape("0,00···+|5,00···=");
+  QTest::newRow("200 + 10 % =") << "2 0 0 + 1 0 % ="
+                                << "220," << QStringLiteral("*");
+  QTest::newRow("square root 4 =")
+      << "4 √ ="
+      << "2," << Tape("4,00v²=|-----------------------------------|2,00·····|");
+  QTest::newRow("sign key") << "1 2 +/−"
+                            << "-12," << QString();
+  QTest::newRow("lire to euro") << "1 0 0 0 0 €"
+                                << "5,16" << QString();
+  QTest::newRow("euro to lire") << "1 0 0 £"
+                                << "193.627," << QString();
+  QTest::newRow("clear entry empties tape") << "5 + 3 = CR"
+                                            << "0," << QString();
+}
+
+void KeysTest::clicksGiveTheEngineExamples() {
+  QFETCH(QString, keys);
+  QFETCH(QString, display);
+  QFETCH(QString, tape);
+  Rig rig;
+  rig.Start();
+  ClickKeys(*rig.calc, keys);
+  QCOMPARE(rig.Display(), display);
+  if (tape != QLatin1String("*")) QCOMPARE(rig.TapeShown(), tape);
+  QCOMPARE(rig.TapeShown(), rig.TapeOfEngine());
+  rig.CheckBoxes();
+}
+
+void KeysTest::typingEqualsClicking_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("clicked");
+  QTest::newRow("12+3=") << "12+3="
+                         << "1 2 + 3 =";
+  QTest::newRow("multiply x") << "7x6="
+                              << "7 × 6 =";
+  QTest::newRow("multiply X") << "7X6="
+                              << "7 × 6 =";
+  QTest::newRow("multiply *") << "7*6="
+                              << "7 × 6 =";
+  QTest::newRow("t is equals") << "9-4t"
+                               << "9 − 4 =";
+  QTest::newRow("T is equals") << "9/4T"
+                               << "9 ÷ 4 =";
+  QTest::newRow("point is the comma") << "12.5+1="
+                                      << "1 2 , 5 + 1 =";
+  QTest::newRow("percent root reciprocal") << "200+10%=16^8!"
+                                           << "2 0 0 + 1 0 % = 1 6 √ 8 1/x";
+  QTest::newRow("c clears all") << "5+5=c3"
+                                << "5 + 5 = C 3";
+}
+
+void KeysTest::typingEqualsClicking() {
+  QFETCH(QString, typed);
+  QFETCH(QString, clicked);
+  Rig byKeys;
+  byKeys.Start();
+  TypeKeys(*byKeys.calc, typed);
+  Rig byMouse;
+  byMouse.Start();
+  ClickKeys(*byMouse.calc, clicked);
+  QCOMPARE(byKeys.Display(), byMouse.Display());
+  QCOMPARE(byKeys.TapeShown(), byMouse.TapeShown());
+}
+
+void KeysTest::typedCharacters_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("display");
+  QTest::newRow("comma is ignored") << "12,5"
+                                    << "125,";
+  QTest::newRow("point types the comma") << "12.5"
+                                         << "12,5";
+  QTest::newRow("letters are ignored") << "1a2b"
+                                       << "12,";
+  // Space is the Focus button's own click, which runs equals.
+  QTest::newRow("blank is Focus's click") << "4 2"
+                                          << "2,";
+}
+
+void KeysTest::typedCharacters() {
+  QFETCH(QString, typed);
+  QFETCH(QString, display);
+  Rig rig;
+  rig.Start();
+  TypeKeys(*rig.calc, typed);
+  QCOMPARE(rig.Display(), display);
+}
+
+void KeysTest::keyDownKeys() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  TypeKeys(c, "12.34");
+  QTest::keyClick(&c.focusButton(), Qt::Key_Backspace);
+  QCOMPARE(rig.Display(), QStringLiteral("12,3"));
+  TypeKeys(c, "+");
+  TypeKeys(c, "7");
+  QTest::keyClick(&c.focusButton(), Qt::Key_Home);  // clear entry
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+  QVERIFY(rig.TapeShown().isEmpty());
+  TypeKeys(c, "1=");
+  QCOMPARE(rig.Display(), QStringLiteral("13,3"));
+  QTest::keyClick(&c.focusButton(), Qt::Key_Delete);  // clear all
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+  QVERIFY(rig.TapeShown().endsWith(QLatin1String("\r\n\r\n")));
+  QCOMPARE(c.engine().Snapshot().EntryTag, EntryState::None);
+}
+
+void KeysTest::enterRunsEqualsOnce_data() {
+  QTest::addColumn<int>("key");
+  QTest::newRow("Return") << int(Qt::Key_Return);
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+  QTest::newRow("Space activates Focus") << int(Qt::Key_Space);
+}
+
+void KeysTest::enterRunsEqualsOnce() {
+  QFETCH(int, key);
+  Rig rig;
+  rig.Start();
+  TypeKeys(*rig.calc, "5+3");
+  QTest::keyClick(&rig.calc->focusButton(), Qt::Key(key));
+  QCOMPARE(rig.Display(), QStringLiteral("8,"));
+  // One equals: one "=" line and one total block; a second would add the
+  // line of 8,00 with "=" and another total.
+  QCOMPARE(rig.TapeShown(),
+           Tape("5,00···+|3,00···=|-----------------------------------|8,00·····|"));
+}
+
+void KeysTest::rightButtonDrawsButDoesNothing() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  const int seven = KeyRow("7");
+  QTest::mousePress(&c.keyButton(seven), Qt::RightButton);
+  QVERIFY(c.KeyLooksPressed(seven));
+  QTest::mouseRelease(&c.keyButton(seven), Qt::RightButton);
+  QVERIFY(!c.KeyLooksPressed(seven));
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+  QTest::mouseClick(&c.keyButton(KeyRow("+")), Qt::MiddleButton);
+  QVERIFY(rig.TapeShown().isEmpty());
+}
+
+void KeysTest::releaseOutsideTheKeyDoesNothing() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  const int nine = KeyRow("9");
+  QTest::mousePress(&c.keyButton(nine), Qt::LeftButton);
+  QVERIFY(c.KeyLooksPressed(nine));
+  QTest::mouseRelease(&c.keyButton(nine), Qt::LeftButton, {}, QPoint(40, 13));
+  QVERIFY(!c.KeyLooksPressed(nine));
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+  // The queue is free again: the next key acts.
+  ClickKeys(c, "4");
+  QCOMPARE(rig.Display(), QStringLiteral("4,"));
+}
+
+void KeysTest::escOnFocusAndOnWindow() {
+  {
+    Rig rig;
+    rig.Start();
+    QTest::keyClick(&rig.calc->focusButton(), Qt::Key_Escape);
+    QCOMPARE(rig.quits, 1);
+  }
+  {
+    // The window gets keys itself only while no control has the focus.
+    Rig rig;
+    rig.Start();
+    TypeKeys(*rig.calc, "4");
+    QTest::keyClick(rig.calc.get(), Qt::Key_5);
+    QCOMPARE(rig.Display(), QStringLiteral("45,"));
+    QTest::keyClick(rig.calc.get(), Qt::Key_Return);  // not handled by the window
+    QVERIFY(rig.TapeShown().isEmpty());
+    QCOMPARE(rig.quits, 0);
+    QTest::keyClick(rig.calc.get(), Qt::Key_Escape);
+    QCOMPARE(rig.quits, 1);
+  }
+}
+
+void KeysTest::tabKeepsTheFocus() {
+  Rig rig;
+  rig.Start();
+  rig.calc->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(rig.calc.get()));
+  QCOMPARE(QApplication::focusWidget(), &rig.calc->focusButton());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), &rig.calc->focusButton());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+  QCOMPARE(rig.Display(), QStringLiteral("3,"));
+}
+
+void KeysTest::tapeClickGivesTheKeysBack() {
+  Rig rig;
+  rig.Start();
+  rig.calc->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(rig.calc.get()));
+  TypeKeys(*rig.calc, "5+5=");
+  QTest::mouseClick(rig.calc->Tape().viewport(), Qt::LeftButton, {}, QPoint(50, 10));
+  QCOMPARE(QApplication::focusWidget(), &rig.calc->focusButton());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+  QCOMPARE(rig.Display(), QStringLiteral("7,"));
+}
+
+void KeysTest::keyDuringDivisionMessageActsAfterIt() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  bool hiddenWhileOpen = false;
+  QString displayWhileOpen;
+  std::size_t queuedWhileOpen = 0;
+  rig.boxes.Expect({QStringLiteral("Impossibile dividere per zero"),
+                    QStringLiteral("Numerina Desktop"), QMessageBox::Warning, [&] {
+                      hiddenWhileOpen = !c.isVisible();
+                      // Typed while the box is up: waits for it.
+                      TypeKeys(c, "5");
+                      displayWhileOpen = rig.Display();
+                      queuedWhileOpen = c.flash().Queued();
+                    }});
+  TypeKeys(c, "7/0=");
+  QTRY_VERIFY(rig.boxes.AllSeen());
+  QVERIFY(hiddenWhileOpen);
+  QVERIFY(!displayWhileOpen.contains(QLatin1Char('5')));
+  QCOMPARE(queuedWhileOpen, std::size_t(1));
+  QTRY_COMPARE(rig.Display(), QStringLiteral("5,"));
+  QVERIFY(c.isVisible());
+  rig.CheckBoxes();
+}
+
+void KeysTest::squareOverflowMessage() {
+  Rig rig;
+  rig.Start();
+  rig.boxes.Expect({QStringLiteral("Numero troppo grande"),
+                    QStringLiteral("Numerina"),
+                    QMessageBox::Warning,
+                    {}});
+  QGuiApplication::clipboard()->setText(QStringLiteral("1E+200"));
+  ClickTool(*rig.calc, Tool::Paste);
+  ClickKeys(*rig.calc, "x²");
+  QTRY_VERIFY(rig.boxes.AllSeen());
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+  QVERIFY(rig.calc->isVisible());
+  rig.CheckBoxes();
+}
+
+void KeysTest::burstKeepsOrderWithRealFlash() {
+  Rig rig;
+  rig.Start(KeyFlash::kDefaultFlashMs);
+  Calculator& c = *rig.calc;
+  TypeKeys(c, "12+34=");
+  // Nothing has acted yet: every action waits for its key's flash.
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+  QVERIFY(c.KeyLooksPressed(KeyRow("1")));
+  QVERIFY(c.KeyLooksPressed(KeyRow("=")));
+  QTRY_COMPARE(rig.Display(), QStringLiteral("46,"));
+  QTRY_VERIFY(c.flash().Idle());
+  QCOMPARE(rig.TapeShown(),
+           Tape("12,00···+|34,00···=|-----------------------------------|46,00·····|"));
+  for (std::size_t row = 0; row < kKeys.size(); ++row) QVERIFY(!c.KeyLooksPressed(int(row)));
+}
+
+void KeysTest::typedKeyFlashes() {
+  Rig rig;
+  rig.Start(KeyFlash::kDefaultFlashMs);
+  Calculator& c = *rig.calc;
+  const int eight = KeyRow("8");
+  const QRect cell(kKeys[eight].x, kKeys[eight].y, kKeySize, kKeySize);
+  const QImage released = c.grab(cell).toImage();
+  QElapsedTimer clock;
+  clock.start();
+  TypeKeys(c, "8");
+  const QImage pressed = c.grab(cell).toImage();
+  QVERIFY(pressed != released);
+  QTRY_VERIFY(!c.KeyLooksPressed(eight));
+  QVERIFY(clock.elapsed() >= KeyFlash::kDefaultFlashMs);
+  QCOMPARE(c.grab(cell).toImage(), released);
+  QCOMPARE(rig.Display(), QStringLiteral("8,"));
+}
+
+void KeysTest::memoryIndicatorAndRecallKey() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  ClickKeys(c, "5 M");
+  QCOMPARE(c.MemText(), QStringLiteral("M"));
+  QVERIFY(c.keyButton(KeyRow("RM")).isEnabled());
+  ClickKeys(c, "CR 3 M+ CR RM");
+  QCOMPARE(rig.Display(), QStringLiteral("8,"));
+  ClickKeys(c, "CM CR");
+  QCOMPARE(c.MemText(), QString());
+  QVERIFY(!c.keyButton(KeyRow("RM")).isEnabled());
+  ClickKeys(c, "RM");
+  QCOMPARE(rig.Display(), QStringLiteral("0,"));
+}
+
+void KeysTest::tapeBoxFollowsTheEngine() {
+  Rig rig;
+  rig.Start();
+  for (int i = 0; i < 30; ++i) TypeKeys(*rig.calc, QStringLiteral("%1+").arg(i));
+  TypeKeys(*rig.calc, "=");
+  QTest::keyClick(&rig.calc->focusButton(), Qt::Key_Delete);
+  TypeKeys(*rig.calc, "2*3=");
+  QCOMPARE(rig.TapeShown(), rig.TapeOfEngine());
+  // The last line is in view.
+  QScrollBar* bar = rig.calc->Tape().verticalScrollBar();
+  QCOMPARE(bar->value(), bar->maximum());
+  QVERIFY(bar->maximum() > 0);
+}
+
+}  // namespace numerina::ui::test
+
+QTEST_MAIN(numerina::ui::test::KeysTest)
+#include "window_keys_test.moc"

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/app/desktop.h"
+
+#include <QApplication>
+#include <QMetaMethod>
+#include <QTimer>
+
+#include "ui/calculator/calculator.h"
+#include "ui/configdialog/frmconfig.h"
+#include "ui/panels/frmabout.h"
+#include "ui/panels/frminfoditta.h"
+#include "ui/print/frmprint.h"
+#include "ui/print/printcommand.h"
+#include "ui/widgets/aperturadabarra.h"
+
+namespace numerina::ui {
+
+Desktop::Desktop() : task_(*this) {
+  // The calculator hides and the small windows close while the program
+  // goes on in the tray.
+  QApplication::setQuitOnLastWindowClosed(false);
+  // The X11 platform tells when a tray comes or goes (a string connection:
+  // the signal belongs to the platform plugin).
+  // The native interface is a QObject and nothing else; its class is not
+  // part of Qt's public headers.
+  auto* native = reinterpret_cast<QObject*>(QGuiApplication::platformNativeInterface());
+  const int signal =
+      native ? native->metaObject()->indexOfSignal("systemTrayWindowChanged(QScreen*)") : -1;
+  if (signal >= 0)
+    connect(native, native->metaObject()->method(signal), this,
+            metaObject()->method(metaObject()->indexOfSlot("TrayChanged()")));
+}
+
+Desktop::~Desktop() = default;
+
+void Desktop::Start() {
+  Create();
+  // The tray form after the window has been shown: its icon and menu do
+  // not hold up the window's first appearance.
+  QTimer::singleShot(0, this, [this] { task_.Form_Load(); });
+}
+
+void Desktop::Create() {
+  calc_ = std::make_unique<Calculator>(*this);
+  ++creations_;
+  if (onCreated) onCreated(*calc_);
+  calc_->StartUp();
+  calc_->show();
+  calc_->BuildTextWidgets();
+}
+
+void Desktop::MostraCalcolatrice() {
+  if (!calc_) {
+    Create();
+    calc_->BringToFront();
+    return;
+  }
+  calc_->BringToFront();
+}
+
+void Desktop::Unload() {
+  if (!calc_) return;
+  // An open print dialog works on this window's tape: it closes with it.
+  if (FrmPrint* print = FrmPrint::Current()) print->close();
+  // Called from the window's own key handler: it goes once that returns.
+  calc_->hide();
+  calc_.release()->deleteLater();
+}
+
+bool Desktop::UnloadToTray() {
+  if (!TrayShown()) return false;
+  Unload();
+  return true;
+}
+
+void Desktop::Minimise(QWidget& window) {
+  if (TrayShown())
+    window.hide();
+  else
+    window.showMinimized();
+}
+
+void Desktop::Stampa(QWidget& window, Host& host, std::function<std::string()> tape) {
+  PrintCommand(window, host, std::move(tape));
+}
+
+bool Desktop::TrayShown() const {
+  if (trayForTesting) return *trayForTesting;
+  return task_.IconInTray();
+}
+
+void Desktop::TrayChanged() {
+  // A tray that goes away must not leave the calculator out of reach.
+  QTimer::singleShot(0, this, [this] {
+    if (TrayShown()) return;
+    if (frmInfoDitta::Aperto() || frmAbout::Aperto()) return;
+    if (!calc_ || !calc_->isVisible()) MostraCalcolatrice();
+  });
+}
+
+void Desktop::ApriConfigurazione() {
+  if (apriConfigurazioneHook) {
+    apriConfigurazioneHook();
+    return;
+  }
+  // Its close, when AperturaDaBarra is set, brings the calculator back with
+  // the settings applied again (a re-created one reads them at its start).
+  frmConfig::Apri([this] {
+    if (calc_) calc_->CaricaConf();
+    MostraCalcolatrice();
+  });
+}
+
+void Desktop::ApriInformazioni() {
+  frmAbout::Apri([this] { MostraCalcolatrice(); }, [this] { ApriConfigurazione(); });
+}
+
+void Desktop::InformazioniDaBarra() {
+  AperturaDaBarra = true;
+  if (calc_) calc_->hide();
+  ApriInformazioni();
+}
+
+void Desktop::ApriInfoDitta() {
+  if (calc_) calc_->hide();
+  frmInfoDitta::Apri([this] { MostraCalcolatrice(); });
+}
+
+void Desktop::Esci() {
+  task_.Form_Unload();
+  if (onQuit) {
+    onQuit();
+    return;
+  }
+  QCoreApplication::quit();
+}
+
+}  // namespace numerina::ui

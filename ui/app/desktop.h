@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Desktop: the program's desktop side, alive from start-up to the end. It
+// owns the tray form and the calculator window, which Esc on Focus unloads
+// when a tray can bring it back; every way of showing the window afterwards
+// creates it afresh (zero display, empty tape, no memory, settings read
+// again). The small windows are opened from here, so that each of them can
+// bring the calculator back whether or not it still exists.
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "ui/app/frmtask.h"
+#include "ui/calculator/shell.h"
+
+namespace numerina::ui {
+
+class Calculator;
+
+class Desktop : public QObject, public CalculatorShell {
+  Q_OBJECT
+
+ public:
+  Desktop();
+  ~Desktop() override;
+
+  // The start-up after the single-instance check: the calculator window,
+  // then the tray form.
+  void Start();
+
+  // Shows the calculator where it was, or creates it again after an unload.
+  void MostraCalcolatrice();
+  // Esc on Focus with a tray: the window and all its state are discarded.
+  void Unload();
+  // Whether a tray shows the icon, so that a hidden window can come back.
+  bool TrayShown() const;
+
+  // The configuration dialog, from the tray menu and the about box.
+  void ApriConfigurazione();
+  // The about box (AperturaDaBarra as the caller left it).
+  void ApriInformazioni();
+  // CalculatorShell. The toolbar's information button: the calculator
+  // hides, the box opens and brings it back when it closes. A banner
+  // picture: the calculator hides, the company panel opens. Esci ends the
+  // program, the tray icon first.
+  void InformazioniDaBarra() override;
+  void ApriInfoDitta() override;
+  void Esci() override;
+  bool UnloadToTray() override;
+  // Into the tray, or to the taskbar where there is no tray to bring the
+  // window back from.
+  void Minimise(QWidget& window) override;
+  void Stampa(QWidget& window, Host& host, std::function<std::string()> tape) override;
+  void OpenFile(const QString& path) override { standalone_.OpenFile(path); }
+
+  Calculator* calculator() const { return calc_.get(); }
+  frmTask& task() { return task_; }
+  int Creations() const { return creations_; }
+
+  // For tests: called with each new calculator before its start-up; ending
+  // the program; whether a tray is there, in place of asking the desktop.
+  std::function<void(Calculator&)> onCreated;
+  std::function<void()> onQuit;
+  std::optional<bool> trayForTesting;
+  // Stands in for the configuration dialog where a test watches the call.
+  std::function<void()> apriConfigurazioneHook;
+
+ private slots:
+  void TrayChanged();
+
+ private:
+  void Create();
+
+  StandaloneShell standalone_;
+  frmTask task_;
+  std::unique_ptr<Calculator> calc_;
+  int creations_ = 0;
+};
+
+}  // namespace numerina::ui

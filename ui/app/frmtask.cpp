@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/app/frmtask.h"
+
+#include <QMenu>
+
+#include "ui/app/desktop.h"
+#include "ui/skin/skin.h"
+#include "ui/widgets/aperturadabarra.h"
+
+namespace numerina::ui {
+
+frmTask::frmTask(Desktop& desktop) : desktop_(desktop) {}
+
+frmTask::~frmTask() {
+  if (icon_) icon_->hide();
+}
+
+void frmTask::Form_Load() {
+  if (icon_) return;
+  menu_ = std::make_unique<QMenu>();
+  menu_->setObjectName(QStringLiteral("mnFile"));
+  const std::array<const char*, 6> captions = {"Numerina",     "-", "Configurazione",
+                                               "Informazioni", "-", "Esci"};
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    if (qstrcmp(captions[i], "-") == 0) {
+      items_[i] = menu_->addSeparator();
+      continue;
+    }
+    items_[i] = menu_->addAction(QString::fromUtf8(captions[i]));
+    const int index = static_cast<int>(i);
+    connect(items_[i], &QAction::triggered, this, [this, index] { mnuFile_Click(index); });
+  }
+  // The default item, shown in bold.
+  menu_->setDefaultAction(items_[0]);
+
+  icon_ = std::make_unique<QSystemTrayIcon>(Skin::AppIcon());
+  icon_->setToolTip(QStringLiteral("Numerina Desktop"));
+  // Qt opens the menu on the right button (also for trays that ask over
+  // D-Bus); only the activations come here.
+  icon_->setContextMenu(menu_.get());
+  connect(icon_.get(), &QSystemTrayIcon::activated, this, &frmTask::Tray_Activated);
+  // Shown also without a tray: Qt adds the icon when a tray appears.
+  icon_->show();
+}
+
+void frmTask::Form_Unload() {
+  if (!icon_) return;
+  icon_->hide();
+  // "Esci" runs inside the menu's own handler: both go once it returns.
+  icon_.release()->deleteLater();
+  menu_.release()->deleteLater();
+  items_.fill(nullptr);
+}
+
+void frmTask::Tray_Activated(QSystemTrayIcon::ActivationReason reason) {
+  // A double click arrives as a single click (Trigger) and then the double
+  // click: only the latter acts.
+  if (reason == QSystemTrayIcon::DoubleClick) desktop_.MostraCalcolatrice();
+}
+
+void frmTask::mnuFile_Click(int index) {
+  // A window opened from the tray must not bring the calculator back.
+  AperturaDaBarra = false;
+  switch (index) {
+    case 0: desktop_.MostraCalcolatrice(); break;
+    case 2: desktop_.ApriConfigurazione(); break;
+    case 3: desktop_.ApriInformazioni(); break;
+    case 5: desktop_.Esci(); break;
+    default: break;
+  }
+}
+
+bool frmTask::IconInTray() const {
+  return icon_ && icon_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+}  // namespace numerina::ui

@@ -1,0 +1,413 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/calculator/calculator.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <utility>
+
+#include "ui/calculator/displaylabel.h"
+#include "ui/calculator/focusbutton.h"
+#include "ui/calculator/keylog.h"
+#include "ui/calculator/shell.h"
+#include "ui/calculator/tapeview.h"
+#include "ui/skin/layout.h"
+#include "ui/skin/skin.h"
+#include "ui/widgets/outline.h"
+#include "ui/widgets/windowmove.h"
+
+#include "base/product.h"
+#include "config/ini.h"
+#include "config/settings.h"
+#include "ui/skin/text.h"
+
+namespace numerina::ui {
+
+using layout::kMemRect;
+
+Calculator::Calculator(CalculatorShell& shell, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      shell_(shell),
+      host_(*this),
+      engine_(host_) {
+  setObjectName(QStringLiteral("Calculator"));
+  setWindowTitle(ToQString(kProductName));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  FixSize(kWidthWithReport);
+  toolEnabled_.fill(true);
+  keyTickets_.fill(0);
+  toolTickets_.fill(0);
+
+  nameFont_ = QFont(QStringLiteral("Verdana"));
+  nameFont_.setPixelSize(11);  // 8.25 points at 96 dpi
+  memFont_ = QFont(QStringLiteral("Arial"));
+  memFont_.setPixelSize(12);  // 9 points
+
+  for (std::size_t row = 0; row < kKeys.size(); ++row) {
+    const KeyDef& k = kKeys[row];
+    keys_[row] = new PictureButton(this, *this, PictureButton::Kind::Key, static_cast<int>(row),
+                                   QRect(k.x, k.y, kKeySize, kKeySize), ToQString(k.accessible),
+                                   ToQString(k.tooltip));
+    keys_[row]->setObjectName(ToQString(k.name));
+  }
+  for (const ToolDef& t : kTools) {
+    const int index = ToolIndex(t.tool);
+    tools_[index] = new PictureButton(this, *this, PictureButton::Kind::Tool, index,
+                                      QRect(t.x, t.y, kToolSize, kToolSize),
+                                      ToQString(t.accessible), ToQString(t.tooltip));
+    tools_[index]->setObjectName(QStringLiteral("cmdBarra%1").arg(index));
+  }
+  banners_[0] =
+      new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
+                        QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
+  banners_[0]->setObjectName(QStringLiteral("Banner1"));
+  banners_[1] = new PictureButton(this, *this, PictureButton::Kind::Banner, 2, BannerFrame(2),
+                                  QStringLiteral("informazioni ditta"), {});
+  banners_[1]->setObjectName(QStringLiteral("Banner2"));
+
+  // Focus lies below the visible area: it takes the keys, nobody sees it.
+  focus_ = new FocusButton(this);
+  focus_->setGeometry(276, 299, 65, 25);
+  focus_->onKeyPress = [this](QKeyEvent* e) { FocusKeyDown(e); };
+  focus_->onClick = [this] { PressKey(*FindKey({Button::Operator, kEquals})); };
+  setFocusProxy(focus_);
+
+  mover_ = new WindowMover(*this, [this](QPoint p) { SavePosition(p); });
+  connect(&flash_, &KeyFlash::LookChanged, this, &Calculator::LookChanged);
+}
+
+Calculator::~Calculator() = default;
+
+void Calculator::StartUp() {
+  // The number patterns are the engine's own constants.
+  CaricaConf();
+  RitagliaForm(*this);
+  // The tape's colour is set by the tape itself (Palette::Tape); the help
+  // page's place is worked out when it is opened.
+  engine_.Initialise();
+  // The hand cursor of every picture control was given at construction.
+  RefreshFromEngine();
+  focus_->setFocus();
+  started_ = true;
+}
+
+void Calculator::BuildTextWidgets() {
+  if (tape_) return;
+  // Built apart from the rest: the first text box loads the font database,
+  // which costs more than everything else before the window can be shown.
+  // main() calls this right after show(), before the first paint.
+  const bool shown = isVisible();
+  tape_ = new TapeView(this);
+  tape_->setGeometry(Skin::TapeRect());
+  tape_->onClicked = [this] { GiveFocusToFocus(); };
+  display_ = new DisplayLabel(this);
+  display_->SetDisplayText(displayText_);
+  display_->onPressed = [this](Qt::MouseButton button) {
+    if (button == Qt::LeftButton)
+      cmdBarra_Click(Tool::Copy);
+    else if (button == Qt::RightButton)
+      cmdBarra_Click(Tool::Paste);
+    GiveFocusToFocus();
+  };
+  setWindowIcon(Skin::AppIcon());
+  // Below the keys and buttons, like every control made before them.
+  tape_->lower();
+  display_->lower();
+  if (shown) {
+    tape_->show();
+    display_->show();
+  }
+}
+
+TapeView& Calculator::Tape() {
+  BuildTextWidgets();
+  return *tape_;
+}
+
+DisplayLabel& Calculator::display() {
+  BuildTextWidgets();
+  return *display_;
+}
+
+bool Calculator::OnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+bool Calculator::KeyLooksPressed(int row) const { return flash_.LooksPressed(row); }
+
+bool Calculator::ToolLooksPressed(Tool tool) const {
+  if (tool == Tool::Report) return reportToolPressed_;
+  return flash_.LooksPressed(ToolLook(tool));
+}
+
+void Calculator::GiveFocusToFocus() {
+  if (focus_->isEnabled()) focus_->setFocus(Qt::OtherFocusReason);
+}
+
+void Calculator::OnDisplayChanged(std::string_view display) {
+  KeyLog("display", display);
+  displayText_ = ToQString(display);
+  if (display_) display_->SetDisplayText(displayText_);
+}
+
+void Calculator::RefreshFromEngine() {
+  const QString mem = QString::fromStdString(engine_.MemIndicator());
+  if (mem != mem_) {
+    mem_ = mem;
+    update(kMemRect);
+  }
+  keys_[static_cast<std::size_t>(FindKey({Button::RichMemoria}) - kKeys.data())]->setEnabled(
+      engine_.RecallEnabled());
+  SetToolEnabled(Tool::More, engine_.MoreDecimalsEnabled());
+  SetToolEnabled(Tool::Fewer, engine_.FewerDecimalsEnabled());
+}
+
+void Calculator::SetToolEnabled(Tool tool, bool enabled) {
+  const int index = ToolIndex(tool);
+  if (toolEnabled_[index] == enabled) return;
+  toolEnabled_[index] = enabled;
+  tools_[index]->setEnabled(enabled);
+  UpdateTool(tool);
+}
+
+void Calculator::LookChanged(int look) {
+  if (look >= 100) {
+    UpdateTool(static_cast<Tool>(look - 100));
+  } else if (look >= 0 && look < static_cast<int>(kKeys.size())) {
+    const KeyDef& k = kKeys[look];
+    update(QRect(k.x, k.y, kKeySize, kKeySize));
+  }
+}
+
+// ---- Mouse on the keys, the toolbar and the banners ----
+
+void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
+  const int i = button.index();
+  const bool left = mouse == Qt::LeftButton;
+  switch (button.kind()) {
+    case PictureButton::Kind::Key:
+      keyTickets_[i] = flash_.PressHeld(
+          i, left ? KeyFlash::Action([this, i] { KeyAction(i); }) : KeyFlash::Action());
+      break;
+    case PictureButton::Kind::Tool: {
+      const Tool tool = static_cast<Tool>(i);
+      if (tool == Tool::Report) {
+        // The report button shows what its click is about to do: pressed
+        // while the report is shown (it will hide it), released otherwise.
+        reportToolPressed_ = reportVisibile_;
+        UpdateTool(Tool::Report);
+      }
+      toolTickets_[i] = flash_.PressHeld(
+          tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+          left ? KeyFlash::Action([this, tool] { ToolAction(tool); }) : KeyFlash::Action());
+      break;
+    }
+    case PictureButton::Kind::Banner:
+      bannerDown_[i == 1 ? 0 : 1] = true;
+      update(BannerFrame(i));
+      break;
+  }
+}
+
+void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bool inside) {
+  const int i = button.index();
+  const bool act = inside && mouse == Qt::LeftButton;
+  switch (button.kind()) {
+    case PictureButton::Kind::Key: flash_.Release(std::exchange(keyTickets_[i], 0), act); break;
+    case PictureButton::Kind::Tool: flash_.Release(std::exchange(toolTickets_[i], 0), act); break;
+    case PictureButton::Kind::Banner:
+      // Any button, released anywhere: the company information panel.
+      bannerDown_[i == 1 ? 0 : 1] = false;
+      update(BannerFrame(i));
+      if (bannerShows_[i == 1 ? 0 : 1] != BannerShows::Hidden) shell_.ApriInfoDitta();
+      break;
+  }
+}
+
+void Calculator::ButtonActivated(PictureButton& button) {
+  const int i = button.index();
+  switch (button.kind()) {
+    case PictureButton::Kind::Key: PressKey(kKeys[i]); break;
+    case PictureButton::Kind::Tool: {
+      const Tool tool = static_cast<Tool>(i);
+      if (tool == Tool::Report) {
+        reportToolPressed_ = reportVisibile_;
+        UpdateTool(Tool::Report);
+      }
+      flash_.Press(tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+                   [this, tool] { ToolAction(tool); });
+      break;
+    }
+    case PictureButton::Kind::Banner: shell_.ApriInfoDitta(); break;
+  }
+}
+
+void Calculator::KeyAction(int row) {
+  engine_.Click(kKeys[row].key);
+  RefreshFromEngine();
+}
+
+void Calculator::ToolAction(Tool tool) {
+  cmdBarra_Click(tool);
+  RefreshFromEngine();
+}
+
+// ---- Mouse on the window itself: moving ----
+
+QRect Calculator::BannerFrame(int which) const {
+  return which == 1 ? layout::kBanner1Frame : layout::kBanner2Frame;
+}
+
+QRect Calculator::NameArea() const {
+  return QRect(namePos_.x(), namePos_.y(), NameLimit() - namePos_.x(), layout::kNameStripHeight);
+}
+
+int Calculator::NameLimit() const {
+  // At the top the name ends before the print button; at the bottom before
+  // the report panel's rounded right edge.
+  const ToolDef& print = kTools[ToolIndex(Tool::Print)];
+  return namePos_.y() < print.y + kToolSize ? print.x - 3 : kWidthWithReport - 8;
+}
+
+QString Calculator::NameShown() const {
+  // Whole letters only, with "…" where a long name is cut.
+  return QFontMetrics(nameFont_).elidedText(name_, Qt::ElideRight, NameLimit() - 1 - namePos_.x());
+}
+
+QRect Calculator::NameRect() const {
+  const QFontMetrics fm(nameFont_);
+  return QRect(namePos_, QSize(fm.horizontalAdvance(NameShown()) + 1, 14));
+}
+
+void Calculator::mousePressEvent(QMouseEvent* event) {
+  const QPoint pt = event->position().toPoint();
+  event->accept();
+  dragPending_ = false;
+  if (event->button() != Qt::LeftButton) return;
+  const bool onFrame = BannerFrame(1).contains(pt) || BannerFrame(2).contains(pt);
+  // The name and the memory indicator are labels: they never move it.
+  if (!onFrame && (kMemRect.contains(pt) || NameRect().contains(pt))) return;
+  // The move starts only once the mouse moves with the button held: a
+  // system move asked for at the press of a quick click can start after
+  // the release and leave the window stuck to the pointer.
+  dragPending_ = true;
+  clickSavesPlace_ = !onFrame;
+  pressedAt_ = event->globalPosition().toPoint();
+}
+
+void Calculator::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (mover_->MouseMove(*event)) return;
+  if (!dragPending_ || !(event->buttons() & Qt::LeftButton)) return;
+  if ((event->globalPosition().toPoint() - pressedAt_).manhattanLength() <
+      QApplication::startDragDistance())
+    return;
+  dragPending_ = false;
+  mover_->Start(pressedAt_, event->globalPosition().toPoint());
+}
+
+void Calculator::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  // A click on the background that did not move still writes the place.
+  if (dragPending_ && clickSavesPlace_ && event->button() == Qt::LeftButton) SavePosition(pos());
+  dragPending_ = false;
+  mover_->MouseRelease(*event);
+}
+
+void Calculator::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  mover_->WindowMoved();
+}
+
+void Calculator::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyDeviceOutline(*this, CalculatorRuns());
+}
+
+void Calculator::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  flash_.ReleaseAllHeld();
+}
+
+bool Calculator::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    background_ = QPixmap();
+    ApplyDeviceOutline(*this, CalculatorRuns());
+  }
+  return QWidget::event(event);
+}
+
+void Calculator::BringToFront() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+  GiveFocusToFocus();
+}
+
+// ---- Canvas ----
+
+void Calculator::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const qreal dpr = devicePixelRatioF();
+  if (background_.isNull() || background_.devicePixelRatio() != dpr)
+    background_ = Skin::Background(dpr);
+  p.drawPixmap(0, 0, background_);
+  for (std::size_t row = 0; row < kKeys.size(); ++row)
+    if (KeyLooksPressed(static_cast<int>(row))) Skin::PaintKey(p, kKeys[row], true);
+  for (const ToolDef& t : kTools) {
+    const bool pressed = ToolLooksPressed(t.tool);
+    const bool enabled = toolEnabled_[ToolIndex(t.tool)];
+    if (pressed || !enabled) Skin::PaintTool(p, t, pressed, enabled);
+  }
+  PaintBanner(p, 2);
+  PaintBanner(p, 1);
+  PaintTexts(p);
+  static bool firstPaint = true;
+  if (std::exchange(firstPaint, false)) KeyLog("painted", "first");
+}
+
+void Calculator::PaintBanner(QPainter& p, int which) const {
+  const int w = which == 1 ? 0 : 1;
+  const QRect frame = BannerFrame(which);
+  const QRect picture = banners_[w]->geometry();
+  p.save();
+  p.setClipRect(frame);
+  switch (bannerShows_[w]) {
+    case BannerShows::Logo: Skin::PaintLogo(p, picture); break;
+    case BannerShows::Picture: p.drawPixmap(picture.topLeft(), bannerPictures_[w]); break;
+    case BannerShows::Hidden:
+    case BannerShows::Empty: break;
+  }
+  if (bannerDown_[w] && bannerShows_[w] != BannerShows::Hidden) {
+    // Border style 1 while pressed: a one-pixel line around the picture.
+    p.setPen(QPen(QColor(32, 36, 40), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(picture).adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+  p.restore();
+}
+
+void Calculator::PaintTexts(QPainter& p) const {
+  if (!mem_.isEmpty()) {
+    p.setFont(memFont_);
+    p.setPen(QColor(24, 28, 32));
+    p.drawText(kMemRect, Qt::AlignLeft | Qt::AlignTop, mem_);
+  }
+  if (!name_.isEmpty() && namePos_.x() < width()) {
+    // The name sits on the report panel, left of the buttons there.
+    p.save();
+    p.setClipRect(
+        QRect(layout::kReportPanelLeft, 0, NameLimit() - layout::kReportPanelLeft, kHeight));
+    p.setFont(nameFont_);
+    const QString shown = NameShown();
+    const QRect r = NameRect();
+    p.setPen(QColor(64, 64, 64));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignTop, shown);
+    p.setPen(Qt::white);
+    p.drawText(r.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, shown);
+    p.restore();
+  }
+}
+
+}  // namespace numerina::ui
