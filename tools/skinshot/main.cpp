@@ -2,12 +2,16 @@
 // skinshot: paints the skin at a device pixel ratio into one PNG for review.
 //
 //   skinshot [--dpr R] [--zoom N] [--no-mask] [--no-demo] OUT.png
+//   skinshot --window NAME OUT.png
 //
 // Top: the window as it starts (background, logo, sample display, tape and
 // name), cut to the window's outline (outside it is white). Middle: every
 // key and button pressed, the decimals buttons disabled. Bottom: the keypad
 // sheets released and pressed and the toolbar strips. --zoom magnifies by
 // whole device pixels, to judge edges one by one.
+//
+// --window photographs one of the program's real windows instead (see
+// windows.h), at the device pixel ratio QT_SCALE_FACTOR gives the screen.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,6 +26,7 @@
 #include <cmath>
 
 #include "base/product.h"
+#include "tools/skinshot/windows.h"
 #include "ui/skin/skin.h"
 
 using namespace numerina::ui;
@@ -137,9 +142,23 @@ int main(int argc, char** argv) {
                  QStringLiteral("1")});
   cli.addOption({QStringLiteral("no-mask"), QStringLiteral("do not cut to the outline")});
   cli.addOption({QStringLiteral("no-demo"), QStringLiteral("no sample texts")});
+  cli.addOption({QStringLiteral("window"),
+                 QStringLiteral("photograph a real window: ") +
+                     skinshot::WindowNames().join(QStringLiteral(", ")),
+                 QStringLiteral("NAME")});
   cli.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write"));
   cli.process(app);
   if (cli.positionalArguments().size() != 1) cli.showHelp(2);
+  if (cli.isSet(QStringLiteral("window"))) {
+    for (const char* other : {"dpr", "zoom", "no-mask", "no-demo"})
+      if (cli.isSet(QString::fromLatin1(other))) {
+        QTextStream(stderr) << "skinshot: --" << other
+                            << " does not apply to --window (use QT_SCALE_FACTOR for the ratio)\n";
+        return 2;
+      }
+    return skinshot::ShootWindow(cli.value(QStringLiteral("window")),
+                                 cli.positionalArguments().first());
+  }
   const qreal dpr = cli.value(QStringLiteral("dpr")).toDouble();
   const int zoom = std::max(1, cli.value(QStringLiteral("zoom")).toInt());
   if (!(dpr >= 0.5 && dpr <= 4)) {
