@@ -134,7 +134,7 @@ void frmConfig::BuildControls() {
   command1_ = command1;
   lblpospic_ = Caption(QStringLiteral("lblpospic"), QStringLiteral("Nessuna immagine caricata"),
                        at::kLblpospic);
-  lblpospic_->resize(kWidth - 28, at::kLblpospic.height());
+  lblpospic_->resize(kWidth - 2 * at::kLblpospic.x(), at::kLblpospic.height());
 
   Caption(QStringLiteral("Label5"), QStringLiteral("Posizione:"), at::kNamePosCaption);
   QLabel* label7 = Caption(QStringLiteral("Label7"),
@@ -147,7 +147,7 @@ void frmConfig::BuildControls() {
   txtNome_->installEventFilter(this);
   lblposnome_ = Caption(QStringLiteral("lblposnome"), QStringLiteral("Nessun nome caricato"),
                         at::kLblposnome);
-  lblposnome_->resize(kWidth - 28, at::kLblposnome.height());
+  lblposnome_->resize(kWidth - 2 * at::kLblposnome.x(), at::kLblposnome.height());
 
   chkInfo_ = Named(new QCheckBox(this), "chkInfo", at::kChkInfo);
   QLabel* label10 = Caption(QStringLiteral("Label10"),

@@ -15,10 +15,14 @@
 
 #include <cmath>
 
+#include "ui/skin/layout_print.h"
 #include "ui/skin/skin_print.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui {
 namespace {
+
+namespace at = layout::print;
 
 // The outline of CreateRoundRectRgn(0, 0, w, h, 20, 20): corners cut on
 // quarter ellipses 20 pixels wide and high.
@@ -71,18 +75,18 @@ FrmPrint::FrmPrint(OkAction onOk)
                   QStringLiteral("frmPrint")),
       onOk_(std::move(onOk)) {
   setAccessibleName(QStringLiteral("Stampa report"));
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);  // 8.25 points at 96 dpi
+  QFont font(ToQString(at::kFontFamily));
+  font.setPixelSize(at::kFontPx);
   setFont(font);
 
   frame1_ = new QGroupBox(QStringLiteral("Invia stampa a:"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
-  frame1_->setGeometry(13, 7, 137, 69);
+  frame1_->setGeometry(at::kFrame1);
   frame1_->setAccessibleName(QStringLiteral("Invia stampa a:"));
   option_[0] = new QRadioButton(QStringLiteral("Stampante"), frame1_);
-  option_[0]->setGeometry(47, 18, 81, 16);
+  option_[0]->setGeometry(at::kOption0);
   option_[1] = new QRadioButton(QStringLiteral("File di testo"), frame1_);
-  option_[1]->setGeometry(47, 41, 83, 23);
+  option_[1]->setGeometry(at::kOption1);
   for (int i = 0; i < 2; ++i) {
     option_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
     option_[i]->setAccessibleName(option_[i]->text());
@@ -90,19 +94,19 @@ FrmPrint::FrmPrint(OkAction onOk)
   option_[0]->setChecked(true);
   image1_ = new QLabel(frame1_);
   image1_->setObjectName(QStringLiteral("Image1"));
-  image1_->setGeometry(10, 18, PrintSkin::kIconWidth, PrintSkin::kIconHeight);
+  image1_->setGeometry(QRect(at::kImage1, QSize(PrintSkin::kIconWidth, PrintSkin::kIconHeight)));
   image1_->setAccessibleName(QStringLiteral("Icona stampante"));
   image2_ = new QLabel(frame1_);
   image2_->setObjectName(QStringLiteral("Image2"));
-  image2_->setGeometry(10, 41, PrintSkin::kIconWidth, PrintSkin::kIconHeight);
+  image2_->setGeometry(QRect(at::kImage2, QSize(PrintSkin::kIconWidth, PrintSkin::kIconHeight)));
   image2_->setAccessibleName(QStringLiteral("Icona file di testo"));
 
   const QSize button(PrintSkin::kButtonWidth, PrintSkin::kButtonHeight);
   imgOk_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 0,
-                             QRect(QPoint(21, 83), button), QStringLiteral("imgOk"),
+                             QRect(at::kImgOk, button), QStringLiteral("imgOk"),
                              QStringLiteral("Ok"), {});
   imgCancel_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 1,
-                                 QRect(QPoint(86, 83), button), QStringLiteral("imgCancel"),
+                                 QRect(at::kImgCancel, button), QStringLiteral("imgCancel"),
                                  QStringLiteral("Annulla"), {});
   // The captions' arrow cursor, as over the rest of the dialog.
   for (PictureButton* b : {imgOk_, imgCancel_}) b->unsetCursor();
@@ -124,7 +128,7 @@ void FrmPrint::Form_Load() {
   pal.setColor(QPalette::Button, PrintSkin::Background());
   setPalette(pal);
   ApplyIcons();
-  setMask(RoundedOutline(kWidth, kHeight, 20));
+  setMask(RoundedOutline(kWidth, kHeight, at::kCorner));
 }
 
 void FrmPrint::ApplyIcons() {
@@ -181,7 +185,8 @@ void FrmPrint::paintEvent(QPaintEvent*) {
   // A thin edge along the rounded outline.
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(PrintSkin::Outline(), 1));
-  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 9.5, 9.5);
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), at::kEdgeRadius,
+                    at::kEdgeRadius);
   p.setRenderHint(QPainter::Antialiasing, false);
   const qreal dpr = devicePixelRatioF();
   for (PictureButton* b : {imgOk_, imgCancel_})

@@ -27,6 +27,8 @@ inline constexpr QRect kPicCaption(66, 52, 185, 13);
 inline constexpr QRect kCboPic(14, 66, 46, 21);
 inline constexpr QRect kLblPicture(66, 66, 202, 20);
 inline constexpr QRect kCommand1(268, 66, 22, 21);
+// The two status lines are widened to the dialog less their left margin on
+// both sides.
 inline constexpr QRect kLblpospic(14, 87, 130, 13);
 inline constexpr QRect kNamePosCaption(14, 103, 48, 13);
 inline constexpr QRect kLabel7(66, 103, 163, 13);

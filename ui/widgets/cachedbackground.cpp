@@ -5,8 +5,7 @@
 
 namespace numerina::ui {
 
-const QPixmap& CachedBackground::For(const QWidget& widget) {
-  const qreal dpr = widget.devicePixelRatioF();
+const QPixmap& CachedBackground::At(qreal dpr) {
   if (cached_.isNull() || cached_.devicePixelRatio() != dpr) cached_ = make_(dpr);
   return cached_;
 }

@@ -20,7 +20,8 @@ class CachedBackground {
 
   // The background at the widget's present ratio, made again when the
   // ratio has changed since the last one.
-  const QPixmap& For(const QWidget& widget);
+  const QPixmap& For(const QWidget& widget) { return At(widget.devicePixelRatioF()); }
+  const QPixmap& At(qreal dpr);
   // Draws it at the widget's top left corner.
   void Paint(QPainter& p, const QWidget& widget);
 
