@@ -16,7 +16,6 @@
 #include <QScreen>
 
 #include "base/messages.h"
-#include "base/product.h"
 #include "config/confdialog.h"
 #include "config/ini.h"
 #include "ui/skin/layout_config.h"

@@ -26,9 +26,6 @@ class frmAbout : public SmallWindow, private PictureButton::Handler {
                         std::function<void()> apriConfigurazione);
   static frmAbout* Aperto() { return open_.Get(); }
 
-  // "Versione " and the program's major, minor and revision numbers.
-  static QString VersionText();
-
  protected:
   void OnClose() override;
   void paintEvent(QPaintEvent* event) override;
@@ -36,6 +33,8 @@ class frmAbout : public SmallWindow, private PictureButton::Handler {
  private:
   frmAbout(std::function<void()> mostraCalcolatrice, std::function<void()> apriConfigurazione);
   void Form_Load();
+  // "Versione " and the program's major, minor and revision numbers.
+  static QString VersionText();
 
   // PictureButton::Handler: Image3_MouseDown/Up, Image4_MouseDown/Up.
   void ButtonPressed(PictureButton& button) override;

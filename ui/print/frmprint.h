@@ -33,8 +33,6 @@ class FrmPrint : public SmallWindow, private PictureButton::Handler {
   // The open dialog, if any.
   static FrmPrint* Current() { return open_.Get(); }
 
-  Choice Selected() const;
-
  protected:
   void paintEvent(QPaintEvent*) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -43,6 +41,7 @@ class FrmPrint : public SmallWindow, private PictureButton::Handler {
  private:
   explicit FrmPrint(OkAction onOk);
   void Form_Load();
+  Choice Selected() const;
   void OkClicked();
   void ApplyIcons();
 
