@@ -77,9 +77,9 @@ bool EliminaImpostazioni() {
 
 std::optional<PictureLimit> PictureLimitOf(int place) {
   switch (place) {
-    case 1: return PictureLimit{113, 27, "L'immagine deve essere al massimo 113 x 27 pixel."};
-    case 2: return PictureLimit{75, 17, "L'immagine deve essere al massimo 75 x 17 pixel."};
-    case 3: return PictureLimit{276, 196, "L'immagine deve essere al massimo 276 x 196 pixel."};
+    case 1: return PictureLimit{113, 27, MessageCode::PictureTooLargeBanner};
+    case 2: return PictureLimit{75, 17, MessageCode::PictureTooLargeTop};
+    case 3: return PictureLimit{276, 196, MessageCode::PictureTooLargeInfo};
     default: return std::nullopt;
   }
 }

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/messages.h"
+
 namespace numerina {
 
 // The content of the dialog's controls, as far as the settings go.
@@ -62,15 +64,11 @@ inline constexpr std::int32_t kEditorMinWidth = 50;
 struct PictureLimit {
   int width;
   int height;
-  std::string_view message;
+  MessageCode refusal;  // the message that refuses a larger picture
 };
 // nullopt for a place other than 1, 2 or 3 (never too large).
 std::optional<PictureLimit> PictureLimitOf(int place);
 // Too large: wider than the limit, or as wide at most and taller.
 bool PictureTooLarge(int place, int width, int height);
-
-// The message for a chosen file that holds no readable picture.
-inline constexpr std::string_view kPictureUnreadable =
-    "Il file scelto non è un'immagine leggibile.";
 
 }  // namespace numerina

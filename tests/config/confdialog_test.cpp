@@ -89,6 +89,12 @@ TEST_F(ConfigFileTest, ResetWritesEveryKeyAndRestoreDeletes) {
   EXPECT_FALSE(EliminaImpostazioni());  // nothing left to delete
 }
 
+TEST(PictureLimits, EachPlaceRefusesWithItsMessage) {
+  EXPECT_EQ(PictureLimitOf(1)->refusal, MessageCode::PictureTooLargeBanner);
+  EXPECT_EQ(PictureLimitOf(2)->refusal, MessageCode::PictureTooLargeTop);
+  EXPECT_EQ(PictureLimitOf(3)->refusal, MessageCode::PictureTooLargeInfo);
+}
+
 TEST(PictureLimits, OnlyThreePlacesHaveLimits) {
   EXPECT_FALSE(PictureTooLarge(0, 5000, 5000));
   EXPECT_FALSE(PictureTooLarge(4, 5000, 5000));

@@ -3,8 +3,10 @@
 
 #include <QMenu>
 
+#include "base/product.h"
 #include "ui/app/desktop.h"
 #include "ui/skin/skin.h"
+#include "ui/skin/text.h"
 #include "ui/widgets/aperturadabarra.h"
 
 namespace numerina::ui {
@@ -19,8 +21,9 @@ void frmTask::Form_Load() {
   if (icon_) return;
   menu_ = std::make_unique<QMenu>();
   menu_->setObjectName(QStringLiteral("mnFile"));
-  const std::array<const char*, 6> captions = {"Numerina",     "-", "Configurazione",
-                                               "Informazioni", "-", "Esci"};
+  // In the order of MenuItem; "-" a separator.
+  const std::array<const char*, kMenuItems> captions = {"Numerina",     "-", "Configurazione",
+                                                        "Informazioni", "-", "Esci"};
   for (std::size_t i = 0; i < captions.size(); ++i) {
     if (qstrcmp(captions[i], "-") == 0) {
       items_[i] = menu_->addSeparator();
@@ -31,10 +34,10 @@ void frmTask::Form_Load() {
     connect(items_[i], &QAction::triggered, this, [this, index] { mnuFile_Click(index); });
   }
   // The default item, shown in bold.
-  menu_->setDefaultAction(items_[0]);
+  menu_->setDefaultAction(items_[kNumerina]);
 
   icon_ = std::make_unique<QSystemTrayIcon>(Skin::AppIcon());
-  icon_->setToolTip(QStringLiteral("Numerina Desktop"));
+  icon_->setToolTip(ToQString(kProductName));
   // Qt opens the menu on the right button (also for trays that ask over
   // D-Bus); only the activations come here.
   icon_->setContextMenu(menu_.get());
@@ -62,10 +65,10 @@ void frmTask::mnuFile_Click(int index) {
   // A window opened from the tray must not bring the calculator back.
   AperturaDaBarra = false;
   switch (index) {
-    case 0: desktop_.MostraCalcolatrice(); break;
-    case 2: desktop_.ApriConfigurazione(); break;
-    case 3: desktop_.ApriInformazioni(); break;
-    case 5: desktop_.Esci(); break;
+    case kNumerina: desktop_.MostraCalcolatrice(); break;
+    case kConfigurazione: desktop_.ApriConfigurazione(); break;
+    case kInformazioni: desktop_.ApriInformazioni(); break;
+    case kEsci: desktop_.Esci(); break;
     default: break;
   }
 }

@@ -32,10 +32,20 @@ class frmTask : public QObject {
   // Removes the icon.
   void Form_Unload();
 
+  // The menu's items by their index in the menu (the separators count).
+  enum MenuItem : int {
+    kNumerina = 0,
+    kSeparator1 = 1,
+    kConfigurazione = 2,
+    kInformazioni = 3,
+    kSeparator2 = 4,
+    kEsci = 5,
+    kMenuItems = 6
+  };
+
   // The tray's mouse callbacks.
   void Tray_Activated(QSystemTrayIcon::ActivationReason reason);
-  // A menu command by its index (0 Numerina, 2 Configurazione,
-  // 3 Informazioni, 5 Esci; 1 and 4 are separators).
+  // A menu command by its item's index.
   void mnuFile_Click(int index);
 
   // True while a tray shows the icon: a hidden calculator can come back.
@@ -49,7 +59,7 @@ class frmTask : public QObject {
   Desktop& desktop_;
   std::unique_ptr<QMenu> menu_;
   std::unique_ptr<QSystemTrayIcon> icon_;
-  std::array<QAction*, 6> items_{};
+  std::array<QAction*, kMenuItems> items_{};
 };
 
 }  // namespace numerina::ui

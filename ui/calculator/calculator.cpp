@@ -47,25 +47,24 @@ Calculator::Calculator(CalculatorShell& shell, QWidget* parent)
 
   for (std::size_t row = 0; row < kKeys.size(); ++row) {
     const KeyDef& k = kKeys[row];
-    keys_[row] = new PictureButton(this, *this, PictureButton::Kind::Key, static_cast<int>(row),
-                                   QRect(k.x, k.y, kKeySize, kKeySize), ToQString(k.accessible),
-                                   ToQString(k.tooltip));
-    keys_[row]->setObjectName(ToQString(k.name));
+    keys_[row] =
+        new PictureButton(this, *this, PictureButton::Acts::OnLeftClickInside,
+                          static_cast<int>(row), QRect(k.x, k.y, kKeySize, kKeySize),
+                          ToQString(k.name), ToQString(k.accessible), ToQString(k.tooltip));
   }
   for (const ToolDef& t : kTools) {
     const int index = ToolIndex(t.tool);
-    tools_[index] = new PictureButton(this, *this, PictureButton::Kind::Tool, index,
+    tools_[index] = new PictureButton(this, *this, PictureButton::Acts::OnLeftClickInside, index,
                                       QRect(t.x, t.y, kToolSize, kToolSize),
+                                      QStringLiteral("cmdBarra%1").arg(index),
                                       ToQString(t.accessible), ToQString(t.tooltip));
-    tools_[index]->setObjectName(QStringLiteral("cmdBarra%1").arg(index));
   }
-  banners_[0] =
-      new PictureButton(this, *this, PictureButton::Kind::Banner, 1, BannerFrame(1),
-                        QStringLiteral("informazioni ditta"), QStringLiteral("Informazioni"));
-  banners_[0]->setObjectName(QStringLiteral("Banner1"));
-  banners_[1] = new PictureButton(this, *this, PictureButton::Kind::Banner, 2, BannerFrame(2),
-                                  QStringLiteral("informazioni ditta"), {});
-  banners_[1]->setObjectName(QStringLiteral("Banner2"));
+  banners_[0] = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 1, BannerFrame(1),
+                                  QStringLiteral("Banner1"), QStringLiteral("informazioni ditta"),
+                                  QStringLiteral("Informazioni"));
+  banners_[1] =
+      new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 2, BannerFrame(2),
+                        QStringLiteral("Banner2"), QStringLiteral("informazioni ditta"), {});
 
   // Focus lies below the visible area: it takes the keys, nobody sees it.
   focus_ = new FocusButton(this);
@@ -181,15 +180,27 @@ void Calculator::LookChanged(int look) {
 
 // ---- Mouse on the keys, the toolbar and the banners ----
 
-void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
+namespace {
+
+enum class Part { Key, Tool, Banner };
+
+// The banners act on any release; a key is told from a tool by its row.
+template <class Keys>
+Part PartOf(const PictureButton& button, const Keys& keys) {
+  if (button.acts() == PictureButton::Acts::OnAnyRelease) return Part::Banner;
+  const auto row = static_cast<std::size_t>(button.index());
+  return row < keys.size() && keys[row] == &button ? Part::Key : Part::Tool;
+}
+
+}  // namespace
+
+void Calculator::ButtonPressed(PictureButton& button) {
   const int i = button.index();
-  const bool left = mouse == Qt::LeftButton;
-  switch (button.kind()) {
-    case PictureButton::Kind::Key:
-      keyTickets_[i] = flash_.PressHeld(
-          i, left ? KeyFlash::Action([this, i] { KeyAction(i); }) : KeyFlash::Action());
-      break;
-    case PictureButton::Kind::Tool: {
+  // Every mouse button draws the press; the control decides at the
+  // release whether the action runs.
+  switch (PartOf(button, keys_)) {
+    case Part::Key: keyTickets_[i] = flash_.PressHeld(i, [this, i] { KeyAction(i); }); break;
+    case Part::Tool: {
       const Tool tool = static_cast<Tool>(i);
       if (tool == Tool::Report) {
         // The report button shows what its click is about to do: pressed
@@ -197,38 +208,36 @@ void Calculator::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
         reportToolPressed_ = reportVisibile_;
         UpdateTool(Tool::Report);
       }
-      toolTickets_[i] = flash_.PressHeld(
-          tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
-          left ? KeyFlash::Action([this, tool] { ToolAction(tool); }) : KeyFlash::Action());
+      toolTickets_[i] = flash_.PressHeld(tool == Tool::Report ? KeyFlash::kNoLook : ToolLook(tool),
+                                         [this, tool] { ToolAction(tool); });
       break;
     }
-    case PictureButton::Kind::Banner:
+    case Part::Banner:
       bannerDown_[i == 1 ? 0 : 1] = true;
       update(BannerFrame(i));
       break;
   }
 }
 
-void Calculator::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bool inside) {
+void Calculator::ButtonReleased(PictureButton& button, bool acts) {
   const int i = button.index();
-  const bool act = inside && mouse == Qt::LeftButton;
-  switch (button.kind()) {
-    case PictureButton::Kind::Key: flash_.Release(std::exchange(keyTickets_[i], 0), act); break;
-    case PictureButton::Kind::Tool: flash_.Release(std::exchange(toolTickets_[i], 0), act); break;
-    case PictureButton::Kind::Banner:
+  switch (PartOf(button, keys_)) {
+    case Part::Key: flash_.Release(std::exchange(keyTickets_[i], 0), acts); break;
+    case Part::Tool: flash_.Release(std::exchange(toolTickets_[i], 0), acts); break;
+    case Part::Banner:
       // Any button, released anywhere: the company information panel.
       bannerDown_[i == 1 ? 0 : 1] = false;
       update(BannerFrame(i));
-      if (bannerShows_[i == 1 ? 0 : 1] != BannerShows::Hidden) shell_.ApriInfoDitta();
+      if (acts && bannerShows_[i == 1 ? 0 : 1] != BannerShows::Hidden) shell_.ApriInfoDitta();
       break;
   }
 }
 
 void Calculator::ButtonActivated(PictureButton& button) {
   const int i = button.index();
-  switch (button.kind()) {
-    case PictureButton::Kind::Key: PressKey(kKeys[i]); break;
-    case PictureButton::Kind::Tool: {
+  switch (PartOf(button, keys_)) {
+    case Part::Key: PressKey(kKeys[i]); break;
+    case Part::Tool: {
       const Tool tool = static_cast<Tool>(i);
       if (tool == Tool::Report) {
         reportToolPressed_ = reportVisibile_;
@@ -238,7 +247,7 @@ void Calculator::ButtonActivated(PictureButton& button) {
                    [this, tool] { ToolAction(tool); });
       break;
     }
-    case PictureButton::Kind::Banner: shell_.ApriInfoDitta(); break;
+    case Part::Banner: shell_.ApriInfoDitta(); break;
   }
 }
 

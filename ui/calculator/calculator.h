@@ -33,8 +33,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   Q_OBJECT
 
  public:
-  static constexpr int kWidthWithReport = 401;  // 6015 twips
-  static constexpr int kWidthWithout = 205;     // 3080 twips
+  static constexpr int kWidthWithReport = 401;                    // 6015 twips
+  static constexpr int kWidthWithout = layout::kReportPanelLeft;  // 3080 twips
   static constexpr int kHeight = 275;
   static constexpr int kTwipsPerPixel = 15;
 
@@ -104,8 +104,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
 
  private:
   // PictureButton::Handler
-  void ButtonPressed(PictureButton& button, Qt::MouseButton mouse) override;
-  void ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bool inside) override;
+  void ButtonPressed(PictureButton& button) override;
+  void ButtonReleased(PictureButton& button, bool acts) override;
   void ButtonActivated(PictureButton& button) override;
 
   // Keyboard (calculator_keys.cpp).

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "commands/commands.h"
 #include "config/ini.h"
 #include "config/picture.h"
 #include "config/settings.h"
@@ -56,7 +57,7 @@ void Calculator::CaricaConf() {
     // Only after a change of the file behind our back (or a write of "0"
     // that failed): show it again, and say what the button now does.
     SetReportShown(true);
-    tools_[3]->setToolTip(QStringLiteral("Nascondi report"));
+    tools_[3]->setToolTip(ToQString(ReportTooltip(true)));
     reportToolPressed_ = false;
     UpdateTool(Tool::Report);
   }

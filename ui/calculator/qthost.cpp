@@ -2,32 +2,19 @@
 #include "ui/calculator/qthost.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/tapeview.h"
-#include "ui/skin/text.h"
+#include "ui/widgets/messagebox.h"
 #include "ui/widgets/windowmove.h"
 
 namespace numerina::ui {
-namespace {
-
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Information: return QMessageBox::Information;
-  }
-  return QMessageBox::NoIcon;
-}
-
-}  // namespace
 
 void QtHost::MessageBox(std::string_view text, std::string_view title, MessageIcon icon) {
   // No parent: the calculator is usually hidden while the box is up, and a
   // box must not vanish with it. Application-modal, one OK button.
-  QMessageBox box(BoxIcon(icon), ToQString(title), ToQString(text), QMessageBox::Ok);
-  box.setWindowModality(Qt::ApplicationModal);
+  QMessageBox box;
+  SetUpMessageBox(box, text, title, icon);
   if (window_.OnTop()) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   box.exec();
 }

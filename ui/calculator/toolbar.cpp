@@ -101,9 +101,7 @@ void Calculator::Minimise() {
 
 void Calculator::Stampa() {
   if (engine_.Pcalc().Empty()) {
-    host_.HideMain();
-    host_.MessageBox("Nessun dato da stampare!", "Numerina", MessageIcon::Exclamation);
-    host_.ShowMain();
+    host_.Raise(MessageCode::NothingToPrint);
     return;
   }
   shell_.Stampa(*this, host_, [this] { return engine_.Pcalc().Text(); });

@@ -12,57 +12,59 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 
+#include "base/messages.h"
 #include "config/confdialog.h"
 #include "config/ini.h"
+#include "ui/skin/layout_config.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/text.h"
 #include "ui/widgets/aperturadabarra.h"
+#include "ui/widgets/messagebox.h"
+#include "ui/widgets/windowmove.h"
 
 namespace numerina::ui {
 namespace {
 
-QPointer<frmConfig>& OpenDialog() {
-  static QPointer<frmConfig> open;
-  return open;
-}
-
 std::string Std(const QString& s) { return s.toUtf8().toStdString(); }
+
 }  // namespace
 
-frmConfig* frmConfig::Apri(std::function<void()> mostraCalcolatrice) {
-  frmConfig* dialog = OpenDialog();
-  // One that has closed and waits for its deletion is not reopened.
-  if (dialog && dialog->closing_) dialog = nullptr;
-  if (dialog) {
-    if (mostraCalcolatrice) dialog->mostraCalcolatrice_ = std::move(mostraCalcolatrice);
-  } else {
-    dialog = new frmConfig(std::move(mostraCalcolatrice));
-    OpenDialog() = dialog;
-  }
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
-  return dialog;
+frmConfig* frmConfig::Apri(std::function<void()> mostraCalcolatrice, ChooseFile chooseFile) {
+  return open_.OpenOrRaise(
+      [&] {
+        auto* dialog = new frmConfig(std::move(mostraCalcolatrice), std::move(chooseFile));
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+        return dialog;
+      },
+      [&](frmConfig& open) {
+        if (mostraCalcolatrice) open.mostraCalcolatrice_ = std::move(mostraCalcolatrice);
+        if (chooseFile) open.chooseFile_ = std::move(chooseFile);
+      });
 }
 
-frmConfig* frmConfig::Aperto() { return OpenDialog(); }
-
-frmConfig::frmConfig(std::function<void()> mostraCalcolatrice)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      mostraCalcolatrice_(std::move(mostraCalcolatrice)) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Configurazione Numerina"));
+frmConfig::frmConfig(std::function<void()> mostraCalcolatrice, ChooseFile chooseFile)
+    : SmallWindow(QSize(kWidth, kHeight), ToQString(layout::config::kTitle),
+                  QStringLiteral("frmConfig")),
+      mostraCalcolatrice_(std::move(mostraCalcolatrice)),
+      chooseFile_(std::move(chooseFile)),
+      background_([this](qreal dpr) {
+        QPixmap pm(QSize(kWidth, kHeight) * dpr);
+        pm.setDevicePixelRatio(dpr);
+        QPainter bp(&pm);
+        const QRect header = infoCaptions_[0]->geometry();
+        Skin::PaintConfigBackground(bp, chkInfo_->x() - 3, header.x() + header.width() + 1);
+        return pm;
+      }) {
   setWindowIcon(Skin::AppIcon());
-  setFixedSize(kWidth, kHeight);
   setMask(Skin::ConfigOutline());
-  // The canvas paints every pixel; nothing is to be cleared first.
-  setAttribute(Qt::WA_OpaquePaintEvent);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+  mover_ = new WindowMover(*this, {});
   BuildControls();
   PreparaControlli();
   CaricaImpostazioni();
@@ -126,15 +128,7 @@ void frmConfig::RipristinaImpostazioni() {
     ModificaRiga(false);
   }
   if (EsisteFile(SettingsFilePath())) {
-    hide();
-    const auto answer =
-        QMessageBox::question(nullptr, QStringLiteral("Numerna"),
-                              QStringLiteral("Vuoi ripristinare la configurazione originaria?"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    show();
-    raise();
-    activateWindow();
-    if (answer != QMessageBox::Yes) return;
+    if (!ShowMessage(*this, MessageCode::RestoreQuestion)) return;
     // A file this user may not change is kept: the reload below then shows
     // it as it is.
     EliminaImpostazioni();
@@ -189,12 +183,7 @@ void frmConfig::chkInfo_Click() {
 
 // ---- Closing ---------------------------------------------------------------
 
-void frmConfig::Chiudi() { close(); }
-
-void frmConfig::closeEvent(QCloseEvent* event) {
-  QWidget::closeEvent(event);
-  if (closing_) return;
-  closing_ = true;
+void frmConfig::OnClose() {
   // A row still open in the editor keeps its earlier text, as a click
   // elsewhere would have left it.
   if (inModifica_) {
@@ -202,38 +191,30 @@ void frmConfig::closeEvent(QCloseEvent* event) {
     ModificaRiga(false);
   }
   SalvaImpostazioni();
-  hide();
   if (AperturaDaBarra && mostraCalcolatrice_) mostraCalcolatrice_();
 }
 
 void frmConfig::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    Chiudi();
+  // Escape closes only alone; with a modifier it is no key of the dialog.
+  if (event->key() == Qt::Key_Escape && event->modifiers() != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
     return;
   }
-  QWidget::keyPressEvent(event);
+  SmallWindow::keyPressEvent(event);
 }
 
 // ---- Picture buttons ------------------------------------------------------
 
-void frmConfig::ButtonPressed(PictureButton& button, Qt::MouseButton mouse) {
-  if (mouse != Qt::LeftButton) return;
-  (&button == image1_ ? image1Down_ : image2Down_) = true;
-  update(button.geometry());
-}
+void frmConfig::ButtonPressed(PictureButton& button) { update(button.geometry()); }
 
-void frmConfig::ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bool inside) {
-  if (mouse != Qt::LeftButton) return;
-  bool& down = &button == image1_ ? image1Down_ : image2Down_;
-  if (!down) return;
-  down = false;
+void frmConfig::ButtonReleased(PictureButton& button, bool acts) {
   update(button.geometry());
-  if (inside) ButtonActivated(button);
+  if (acts) ButtonActivated(button);
 }
 
 void frmConfig::ButtonActivated(PictureButton& button) {
   if (&button == image1_)
-    Chiudi();
+    CloseAsButton();
   else
     RipristinaImpostazioni();
 }
@@ -242,36 +223,20 @@ void frmConfig::ButtonActivated(PictureButton& button) {
 
 void frmConfig::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const qreal dpr = devicePixelRatioF();
-  if (background_.isNull() || background_.devicePixelRatio() != dpr) {
-    background_ = QPixmap(QSize(kWidth, kHeight) * dpr);
-    background_.setDevicePixelRatio(dpr);
-    QPainter bp(&background_);
-    const QRect header = infoCaptions_[0]->geometry();
-    Skin::PaintConfigBackground(bp, chkInfo_->x() - 3, header.x() + header.width() + 1);
-  }
-  p.drawPixmap(0, 0, background_);
-  Skin::PaintConfigButton(p, Skin::ConfigButton::Close, image1Down_, image1_->hasFocus());
-  Skin::PaintConfigButton(p, Skin::ConfigButton::Ripristina, image2Down_, image2_->hasFocus());
+  background_.Paint(p, *this);
+  Skin::PaintConfigButton(p, Skin::ConfigButton::Close, image1_->Down(), image1_->hasFocus());
+  Skin::PaintConfigButton(p, Skin::ConfigButton::Ripristina, image2_->Down(), image2_->hasFocus());
   if (!painted_) {
     painted_ = true;
     emit Dipinto();
   }
 }
 
-void frmConfig::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  // The body moves the window, as the calculator's does.
-  dragging_ = true;
-  dragOffset_ = event->globalPosition().toPoint() - pos();
-}
+// The body moves the window, as the calculator's does.
+void frmConfig::mousePressEvent(QMouseEvent* event) { mover_->BodyPress(*event); }
 
-void frmConfig::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_) move(event->globalPosition().toPoint() - dragOffset_);
-}
+void frmConfig::mouseMoveEvent(QMouseEvent* event) { mover_->BodyMove(*event); }
 
-void frmConfig::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragging_ = false;
-}
+void frmConfig::mouseReleaseEvent(QMouseEvent* event) { mover_->BodyRelease(*event); }
 
 }  // namespace numerina::ui

@@ -12,55 +12,54 @@
 #include <QToolButton>
 
 #include "ui/configdialog/frmconfig.h"
+#include "ui/skin/layout_config.h"
 #include "ui/skin/skin.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui {
 namespace {
 
-// The dialog's font: Arial (Liberation Sans here), 11 pixels.
+namespace at = layout::config;
+
 QFont DialogFont() {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(11);
+  QFont f(ToQString(at::kFontFamily));
+  f.setPixelSize(at::kFontPx);
   return f;
 }
 
-// The controls' colours: fields in the tape's colour with dark text, caps
-// as the toolbar's, selection in the memory keys' blue; disabled fields
-// sink into the housing.
 QPalette DialogPalette() {
   QPalette pal;
-  const QColor ink(18, 24, 30), field = Palette::Tape(), cap(214, 220, 224);
-  const QColor selection(54, 88, 120), body = Palette::Body();
+  const QColor field = Palette::Tape(), body = Palette::Body();
   for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
     pal.setColor(g, QPalette::Window, body);
     pal.setColor(g, QPalette::WindowText, Qt::white);
     pal.setColor(g, QPalette::Base, field);
     pal.setColor(g, QPalette::AlternateBase, field);
-    pal.setColor(g, QPalette::Text, ink);
-    pal.setColor(g, QPalette::Button, cap);
-    pal.setColor(g, QPalette::ButtonText, ink);
-    pal.setColor(g, QPalette::Highlight, selection);
+    pal.setColor(g, QPalette::Text, at::kInk);
+    pal.setColor(g, QPalette::Button, at::kCap);
+    pal.setColor(g, QPalette::ButtonText, at::kInk);
+    pal.setColor(g, QPalette::Highlight, at::kSelection);
     pal.setColor(g, QPalette::HighlightedText, Qt::white);
-    pal.setColor(g, QPalette::Light, QColor(240, 243, 245));
-    pal.setColor(g, QPalette::Midlight, cap);
-    pal.setColor(g, QPalette::Mid, QColor(120, 130, 138));
-    pal.setColor(g, QPalette::Dark, QColor(48, 56, 64));
-    pal.setColor(g, QPalette::Shadow, QColor(30, 35, 40));
-    pal.setColor(g, QPalette::ToolTipBase, QColor(246, 246, 240));
-    pal.setColor(g, QPalette::ToolTipText, ink);
-    pal.setColor(g, QPalette::PlaceholderText, QColor(90, 100, 108));
+    pal.setColor(g, QPalette::Light, at::kLight);
+    pal.setColor(g, QPalette::Midlight, at::kCap);
+    pal.setColor(g, QPalette::Mid, at::kMid);
+    pal.setColor(g, QPalette::Dark, at::kDark);
+    pal.setColor(g, QPalette::Shadow, at::kShadow);
+    pal.setColor(g, QPalette::ToolTipBase, at::kToolTipBase);
+    pal.setColor(g, QPalette::ToolTipText, at::kInk);
+    pal.setColor(g, QPalette::PlaceholderText, at::kPlaceholder);
   }
   pal.setColor(QPalette::Disabled, QPalette::Window, body);
-  pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 168));
-  pal.setColor(QPalette::Disabled, QPalette::Base, QColor(118, 129, 137));
-  pal.setColor(QPalette::Disabled, QPalette::Text, QColor(52, 60, 68));
-  pal.setColor(QPalette::Disabled, QPalette::Button, QColor(118, 129, 137));
-  pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(52, 60, 68));
-  pal.setColor(QPalette::Disabled, QPalette::Highlight, QColor(96, 108, 118));
-  pal.setColor(QPalette::Disabled, QPalette::HighlightedText, QColor(200, 206, 210));
-  pal.setColor(QPalette::Disabled, QPalette::Light, QColor(150, 160, 168));
-  pal.setColor(QPalette::Disabled, QPalette::Mid, QColor(96, 108, 118));
-  pal.setColor(QPalette::Disabled, QPalette::Dark, QColor(48, 56, 64));
+  pal.setColor(QPalette::Disabled, QPalette::WindowText, at::kDisabledText);
+  pal.setColor(QPalette::Disabled, QPalette::Base, at::kDisabledField);
+  pal.setColor(QPalette::Disabled, QPalette::Text, at::kDisabledInk);
+  pal.setColor(QPalette::Disabled, QPalette::Button, at::kDisabledField);
+  pal.setColor(QPalette::Disabled, QPalette::ButtonText, at::kDisabledInk);
+  pal.setColor(QPalette::Disabled, QPalette::Highlight, at::kDisabledHighlight);
+  pal.setColor(QPalette::Disabled, QPalette::HighlightedText, at::kDisabledHighlightedText);
+  pal.setColor(QPalette::Disabled, QPalette::Light, at::kDisabledText);
+  pal.setColor(QPalette::Disabled, QPalette::Mid, at::kDisabledHighlight);
+  pal.setColor(QPalette::Disabled, QPalette::Dark, at::kDark);
   return pal;
 }
 
@@ -75,16 +74,38 @@ void MakePathField(QLabel* label) {
   label->setTextFormat(Qt::PlainText);
 }
 
+// A picture chooser: the folder icon on a small tool button.
+QToolButton* Chooser(QWidget* parent, const QString& name, const QRect& place,
+                     const QString& accessibleName) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setGeometry(place);
+  button->setIcon(Skin::FolderIcon());
+  button->setIconSize(QSize(at::kFolderIconPx, at::kFolderIconPx));
+  button->setToolTip(QStringLiteral("Scegli l'immagine"));
+  button->setAccessibleName(accessibleName);
+  return button;
+}
+
+template <class W>
+W* Named(W* widget, const char* name, const QRect& place) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(place);
+  return widget;
+}
+
 }  // namespace
 
-QLabel* frmConfig::Caption(const QString& text, const QRect& place) {
+QLabel* frmConfig::Caption(const QString& name, const QString& text, const QRect& place) {
   auto* label = new QLabel(text, this);
+  label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(place);
   // The places' widths were measured with another font: a caption that
   // would be cut takes the room it needs, up to the frame's right edge.
   const int need = label->sizeHint().width();
-  if (need > place.width()) label->resize(std::min(need, kWidth - 12 - place.x()), place.height());
+  if (need > place.width())
+    label->resize(std::min(need, kWidth - at::kCaptionRightMargin - place.x()), place.height());
   return label;
 }
 
@@ -92,81 +113,68 @@ void frmConfig::BuildControls() {
   setFont(DialogFont());
   setPalette(DialogPalette());
 
-  chkPrimo_ = new QCheckBox(this);
-  chkPrimo_->setGeometry(14, 32, 16, 16);
-  QLabel* label3 =
-      Caption(QStringLiteral("Mantieni numerina sempre in primo piano"), QRect(42, 34, 202, 13));
+  chkPrimo_ = Named(new QCheckBox(this), "chkPrimo", at::kChkPrimo);
+  QLabel* label3 = Caption(QStringLiteral("Label3"),
+                           QStringLiteral("Mantieni numerina sempre in primo piano"), at::kLabel3);
   label3->setBuddy(chkPrimo_);
   label3->installEventFilter(this);
   chkPrimo_->setAccessibleName(label3->text());
 
-  Caption(QStringLiteral("Posizione:"), QRect(14, 52, 48, 13));
-  Caption(QStringLiteral("Immagine da caricare sulla numerina:"), QRect(66, 52, 185, 13));
-  cboPic_ = new QComboBox(this);
-  cboPic_->setGeometry(14, 66, 46, 21);
+  Caption(QStringLiteral("Label1"), QStringLiteral("Posizione:"), at::kPicPosCaption);
+  Caption(QStringLiteral("Label2"), QStringLiteral("Immagine da caricare sulla numerina:"),
+          at::kPicCaption);
+  cboPic_ = Named(new QComboBox(this), "cboPic", at::kCboPic);
   cboPic_->setAccessibleName(QStringLiteral("Posizione dell'immagine sulla numerina"));
-  lblPicture_ = new QLabel(this);
-  lblPicture_->setGeometry(66, 66, 202, 20);
+  lblPicture_ = Named(new QLabel(this), "lblPicture", at::kLblPicture);
   MakePathField(lblPicture_);
   lblPicture_->setAccessibleName(QStringLiteral("Immagine scelta per la numerina"));
-  auto* command1 = new QToolButton(this);
-  command1->setGeometry(268, 66, 22, 21);
-  command1->setIcon(Skin::FolderIcon());
-  command1->setIconSize(QSize(16, 16));
-  command1->setToolTip(QStringLiteral("Scegli l'immagine"));
-  command1->setAccessibleName(QStringLiteral("Scegli l'immagine della numerina"));
+  auto* command1 = Chooser(this, QStringLiteral("Command1"), at::kCommand1,
+                           QStringLiteral("Scegli l'immagine della numerina"));
   connect(command1, &QToolButton::clicked, this, &frmConfig::Command1_Click);
   command1_ = command1;
-  lblpospic_ = Caption(QStringLiteral("Nessuna immagine caricata"), QRect(14, 87, 130, 13));
-  lblpospic_->resize(kWidth - 28, 13);
+  lblpospic_ = Caption(QStringLiteral("lblpospic"), QStringLiteral("Nessuna immagine caricata"),
+                       at::kLblpospic);
+  lblpospic_->resize(kWidth - 2 * at::kLblpospic.x(), at::kLblpospic.height());
 
-  Caption(QStringLiteral("Posizione:"), QRect(14, 103, 48, 13));
-  QLabel* label7 =
-      Caption(QStringLiteral("Nome da inserire sulla numerina:"), QRect(66, 103, 163, 13));
-  cboNome_ = new QComboBox(this);
-  cboNome_->setGeometry(14, 117, 46, 21);
+  Caption(QStringLiteral("Label5"), QStringLiteral("Posizione:"), at::kNamePosCaption);
+  QLabel* label7 = Caption(QStringLiteral("Label7"),
+                           QStringLiteral("Nome da inserire sulla numerina:"), at::kLabel7);
+  cboNome_ = Named(new QComboBox(this), "cboNome", at::kCboNome);
   cboNome_->setAccessibleName(QStringLiteral("Posizione del nome sul report"));
-  txtNome_ = new QLineEdit(this);
-  txtNome_->setGeometry(66, 117, 224, 21);
+  txtNome_ = Named(new QLineEdit(this), "txtNome", at::kTxtNome);
   txtNome_->setAccessibleName(label7->text());
   label7->setBuddy(txtNome_);
   txtNome_->installEventFilter(this);
-  lblposnome_ = Caption(QStringLiteral("Nessun nome caricato"), QRect(14, 138, 106, 13));
-  lblposnome_->resize(kWidth - 28, 13);
+  lblposnome_ = Caption(QStringLiteral("lblposnome"), QStringLiteral("Nessun nome caricato"),
+                        at::kLblposnome);
+  lblposnome_->resize(kWidth - 2 * at::kLblposnome.x(), at::kLblposnome.height());
 
-  chkInfo_ = new QCheckBox(this);
-  chkInfo_->setGeometry(22, 153, 14, 14);
-  QLabel* label10 =
-      Caption(QStringLiteral(" Configurazione informazioni: "), QRect(36, 154, 137, 13));
+  chkInfo_ = Named(new QCheckBox(this), "chkInfo", at::kChkInfo);
+  QLabel* label10 = Caption(QStringLiteral("Label10"),
+                            QStringLiteral(" Configurazione informazioni: "), at::kLabel10);
   label10->setBuddy(chkInfo_);
   label10->installEventFilter(this);
   chkInfo_->setAccessibleName(QStringLiteral("Configurazione informazioni"));
 
-  QLabel* label11 = Caption(QStringLiteral("Immagine:"), QRect(21, 172, 48, 13));
-  lblPicInfo_ = new QLabel(this);
-  lblPicInfo_->setGeometry(71, 169, 193, 20);
+  QLabel* label11 = Caption(QStringLiteral("Label11"), QStringLiteral("Immagine:"), at::kLabel11);
+  lblPicInfo_ = Named(new QLabel(this), "lblPicInfo", at::kLblPicInfo);
   MakePathField(lblPicInfo_);
   lblPicInfo_->setAccessibleName(QStringLiteral("Immagine scelta per le informazioni"));
-  auto* command2 = new QToolButton(this);
-  command2->setGeometry(264, 169, 22, 21);
-  command2->setIcon(Skin::FolderIcon());
-  command2->setIconSize(QSize(16, 16));
-  command2->setToolTip(QStringLiteral("Scegli l'immagine"));
-  command2->setAccessibleName(QStringLiteral("Scegli l'immagine delle informazioni"));
+  auto* command2 = Chooser(this, QStringLiteral("Command2"), at::kCommand2,
+                           QStringLiteral("Scegli l'immagine delle informazioni"));
   connect(command2, &QToolButton::clicked, this, &frmConfig::Command2_Click);
   command2_ = command2;
 
-  QLabel* label12 = Caption(QStringLiteral("Titolo:"), QRect(21, 195, 29, 13));
-  txtInfo_ = new QLineEdit(this);
-  txtInfo_->setGeometry(71, 192, 215, 21);
+  QLabel* label12 = Caption(QStringLiteral("Label12"), QStringLiteral("Titolo:"), at::kLabel12);
+  txtInfo_ = Named(new QLineEdit(this), "txtInfo", at::kTxtInfo);
   txtInfo_->setAccessibleName(QStringLiteral("Titolo delle informazioni"));
   label12->setBuddy(txtInfo_);
   txtInfo_->installEventFilter(this);
 
-  QLabel* label9 = Caption(QStringLiteral("Testo descrittivo (2 click sulla linea da modificare):"),
-                           QRect(36, 215, 236, 13));
-  lstMain_ = new QListWidget(this);
-  lstMain_->setGeometry(36, 230, 249, 123);
+  QLabel* label9 = Caption(QStringLiteral("Label9"),
+                           QStringLiteral("Testo descrittivo (2 click sulla linea da modificare):"),
+                           at::kLabel9);
+  lstMain_ = Named(new QListWidget(this), "lstMain", at::kLstMain);
   lstMain_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lstMain_->setLineWidth(1);
   lstMain_->setUniformItemSizes(true);
@@ -179,6 +187,7 @@ void frmConfig::BuildControls() {
   infoCaptions_ = {label10, label9, label11, label12};
 
   txtEdit_ = new QLineEdit(this);
+  txtEdit_->setObjectName(QStringLiteral("txtEdit"));
   txtEdit_->setFrame(false);
   // The list draws a row's text one pixel further in than a line editor.
   txtEdit_->setTextMargins(1, 0, 0, 0);
@@ -186,12 +195,16 @@ void frmConfig::BuildControls() {
   txtEdit_->installEventFilter(this);
   connect(txtEdit_, &QLineEdit::textChanged, this, [this] { ResizeEditor(); });
 
-  Caption(QStringLiteral("Ripristina le impostazioni di default"), QRect(24, 370, 160, 13));
-  image2_ = new PictureButton(this, *this, PictureButton::Kind::Tool, 2,
+  Caption(QStringLiteral("Label13"), QStringLiteral("Ripristina le impostazioni di default"),
+          at::kRestoreCaption);
+  // Both act on the release of any mouse button, wherever it happens.
+  image2_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 2,
                               Skin::ConfigButtonRect(Skin::ConfigButton::Ripristina),
+                              QStringLiteral("Image2"),
                               QStringLiteral("Ripristina le impostazioni di default"), QString());
   image1_ = new PictureButton(
-      this, *this, PictureButton::Kind::Tool, 1, Skin::ConfigButtonRect(Skin::ConfigButton::Close),
+      this, *this, PictureButton::Acts::OnAnyRelease, 1,
+      Skin::ConfigButtonRect(Skin::ConfigButton::Close), QStringLiteral("Image1"),
       QStringLiteral("Chiudi e salva la configurazione"), QStringLiteral("Chiudi"));
   // Strong focus: where the platform tabs through text and list controls
   // only, Tab still reaches every button.
@@ -215,7 +228,7 @@ void frmConfig::BuildControls() {
 void frmConfig::PreparaControlli() {
   for (QComboBox* combo : {cboPic_, cboNome_})
     combo->addItems({QString(), QStringLiteral("1"), QStringLiteral("2")});
-  const int row = 13;
+  const int row = at::kRowHeight;
   for (int n = 0; n < 9; ++n) {
     auto* item = new QListWidgetItem(QStringLiteral(" "), lstMain_);
     item->setSizeHint(QSize(0, row));
@@ -223,13 +236,14 @@ void frmConfig::PreparaControlli() {
   // Line numbers beside the rows.
   const int top = lstMain_->y() + lstMain_->frameWidth();
   for (int n = 0; n < 9; ++n) {
-    QLabel* number = Caption(QString::number(n + 1), QRect(26, top + n * row, 7, row));
+    QLabel* number = Caption(QStringLiteral("lblnum%1").arg(n), QString::number(n + 1),
+                             QRect(at::kLineNumberX, top + n * row, at::kLineNumberWidth, row));
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblnum_[static_cast<std::size_t>(n)] = number;
   }
   txtEdit_->setFont(lstMain_->font());
   txtEdit_->setEnabled(false);
-  txtEdit_->setGeometry(800, 800, 50, row);
+  txtEdit_->setGeometry(at::kEditorParked);
   txtEdit_->hide();
   chkInfo_->setChecked(false);
   chkInfo_Click();
@@ -245,7 +259,7 @@ bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        ButtonActivated(*button);
+        button->Activate();
         return true;
       }
     }

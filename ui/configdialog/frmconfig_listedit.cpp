@@ -14,6 +14,7 @@
 
 #include "config/confdialog.h"
 #include "ui/configdialog/frmconfig.h"
+#include "ui/skin/layout_config.h"
 
 namespace numerina::ui {
 namespace {
@@ -120,7 +121,7 @@ void frmConfig::ModificaRiga(bool open) {
   if (txtEdit_->hasFocus()) lstMain_->setFocus(Qt::OtherFocusReason);
   txtEdit_->setEnabled(false);
   txtEdit_->hide();
-  txtEdit_->move(800, 800);
+  txtEdit_->move(layout::config::kEditorParked.topLeft());
   txtEdit_->clear();
   editTag_.clear();
   rigaInModifica_ = -1;

@@ -9,12 +9,14 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
-#include <QMessageBox>
+
+#include <optional>
 
 #include "config/confdialog.h"
 #include "config/picture.h"
 #include "ui/configdialog/frmconfig.h"
 #include "ui/skin/text.h"
+#include "ui/widgets/messagebox.h"
 
 namespace numerina::ui {
 namespace {
@@ -38,7 +40,7 @@ void frmConfig::Command2_Click() { ScegliImmagine(3); }
 void frmConfig::ScegliImmagine(int place) {
   QLabel* label = place == 3 ? lblPicInfo_ : lblPicture_;
   QString& path = place == 3 ? percorsoLogo_ : percorsoBanner_;
-  const QString chosen = chooser_ ? chooser_(this) : ApriFileImmagine();
+  const QString chosen = chooseFile_ ? chooseFile_(this) : ApriFileImmagine();
   // Cancelled, too large or unreadable: the choice for this place is
   // dropped (for the calculator's picture, the place goes back to none).
   if (chosen.isEmpty() || !ControllaImmagine(chosen, place)) {
@@ -62,24 +64,18 @@ bool frmConfig::ControllaImmagine(const QString& path, int place) {
   // The size from the header first: a large photograph is refused without
   // being decoded.
   QSize size = reader.size();
-  QString refusal;
+  std::optional<MessageCode> refusal;
   if (size.isValid() && PictureTooLarge(place, size.width(), size.height())) {
-    refusal = ToQString(std::string(PictureLimitOf(place)->message));
+    refusal = PictureLimitOf(place)->refusal;
   } else {
     const QImage image = reader.read();
     if (image.isNull())
-      refusal = ToQString(std::string(kPictureUnreadable));
+      refusal = MessageCode::PictureUnreadable;
     else if (PictureTooLarge(place, image.width(), image.height()))
-      refusal = ToQString(std::string(PictureLimitOf(place)->message));
+      refusal = PictureLimitOf(place)->refusal;
   }
-  if (refusal.isEmpty()) return true;
-  hide();
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Numerina Desktop"), refusal,
-                  QMessageBox::Ok);
-  box.exec();
-  show();
-  raise();
-  activateWindow();
+  if (!refusal) return true;
+  ShowMessage(*this, *refusal);
   return false;
 }
 

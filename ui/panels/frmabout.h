@@ -4,21 +4,18 @@
 // makers' line, the licence, a small banner and a button that opens the
 // configuration dialog. Opened from the toolbar (the calculator hidden,
 // AperturaDaBarra set) or from the tray (flag cleared); its close shows the
-// calculator again only in the first case.
-
-#include <QPixmap>
-#include <QPointer>
+// calculator again only in the first case. Its texts are labels with their
+// design names; Image3 is the close cross, Image4 the configuration button.
 
 #include <functional>
-#include <vector>
 
+#include "ui/widgets/cachedbackground.h"
+#include "ui/widgets/picturebutton.h"
 #include "ui/widgets/smallwindow.h"
 
 namespace numerina::ui {
 
-class PressSpot;
-
-class frmAbout : public SmallWindow {
+class frmAbout : public SmallWindow, private PictureButton::Handler {
   Q_OBJECT
 
  public:
@@ -27,47 +24,30 @@ class frmAbout : public SmallWindow {
   // opens the configuration dialog.
   static frmAbout* Apri(std::function<void()> mostraCalcolatrice,
                         std::function<void()> apriConfigurazione);
-  static frmAbout* Aperto() { return open_; }
-
-  // "Versione " and the program's major, minor and revision numbers.
-  static QString VersionText();
-
-  QString Label(const char* name) const;  // the text a label shows, for tests
-  PressSpot& closeButton() { return *image3_; }
-  PressSpot& configButton() { return *image4_; }
-  bool CloseLooksPressed() const { return closeDown_; }
-  bool ButtonLooksPressed() const { return buttonDown_; }
+  static frmAbout* Aperto() { return open_.Get(); }
 
  protected:
-  void CloseAsButton() override;
+  void OnClose() override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
   frmAbout(std::function<void()> mostraCalcolatrice, std::function<void()> apriConfigurazione);
   void Form_Load();
-  void Image3_MouseDown();
-  void Image3_MouseUp();
-  void Image4_MouseDown();
-  void Image4_MouseUp();
+  // "Versione " and the program's major, minor and revision numbers.
+  static QString VersionText();
 
-  struct Text {
-    const char* name;
-    QRect rect;
-    QString text;
-    int px;
-    bool bold;
-    int align;
-  };
-  std::vector<Text> texts_;
+  // PictureButton::Handler: Image3_MouseDown/Up, Image4_MouseDown/Up.
+  void ButtonPressed(PictureButton& button) override;
+  void ButtonReleased(PictureButton& button, bool acts) override;
+  void ButtonActivated(PictureButton& button) override;
+
+  static inline OpenWindow<frmAbout> open_;
+
   std::function<void()> mostraCalcolatrice_;
   std::function<void()> apriConfigurazione_;
-  PressSpot* image3_ = nullptr;
-  PressSpot* image4_ = nullptr;
-  bool closeDown_ = false;
-  bool buttonDown_ = false;
-  QPixmap background_;
-
-  static inline QPointer<frmAbout> open_;
+  PictureButton* image3_ = nullptr;
+  PictureButton* image4_ = nullptr;
+  CachedBackground background_;
 };
 
 }  // namespace numerina::ui

@@ -1,54 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/panels/frminfoditta.h"
 
+#include <QLabel>
 #include <QPainter>
 
+#include "base/product.h"
 #include "config/ini.h"
 #include "config/picture.h"
 #include "config/settings.h"
+#include "ui/skin/layout_panels.h"
 #include "ui/skin/skin_panels.h"
+#include "ui/skin/text.h"
 #include "ui/widgets/outline.h"
-#include "ui/widgets/pressspot.h"
 
 namespace numerina::ui {
 namespace {
 
-constexpr int kWidth = 300, kHeight = 231;
-constexpr int kLogoTop = 20;  // 300 twips
-constexpr QRect kDittaRect(15, 73, 268, 20);
-constexpr QRect kInfoRect(15, 95, 271, 117);
+namespace at = layout::info;
 
 QString Setting(std::string_view key) { return QString::fromStdString(LeggiIni(kSection, key)); }
 
-QFont DittaFont() {
-  QFont f(QStringLiteral("MS Sans Serif"));
-  f.setPixelSize(13);  // 9.75 points
-  f.setBold(true);
-  return f;
-}
+// The logo: the built-in banner or the user's picture, centred across the
+// panel and shown only on its writing surface.
+class Logo : public QWidget {
+ public:
+  explicit Logo(QWidget* panel) : QWidget(panel) {
+    setObjectName(QStringLiteral("imgLogo"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
 
-QFont InfoFont() {
-  QFont f(QStringLiteral("MS Sans Serif"));
-  f.setPixelSize(11);  // 8.25 points
-  return f;
-}
+  // An empty picture and builtIn false: no logo.
+  void Show(bool builtIn, const QPixmap& picture) {
+    builtIn_ = builtIn;
+    picture_ = picture;
+    const QSize size = builtIn ? SkinPanels::InfoBannerSize() : picture.size();
+    // Centred: half the panel's width less half the logo's.
+    whole_ = QRect(QPoint(at::kSize.width() / 2 - size.width() / 2, at::kLogoTop), size);
+    setGeometry(whole_ & at::kWell);
+    setAccessibleName(builtIn ? ToQString(kProductName) : QStringLiteral("Logo"));
+    setVisible(builtIn || !picture.isNull());
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    // In the panel's coordinates, as the whole logo stands there.
+    p.translate(-geometry().topLeft());
+    if (builtIn_)
+      SkinPanels::PaintInfoBanner(p, whole_.topLeft());
+    else
+      p.drawPixmap(whole_.topLeft(), picture_);
+  }
+
+ private:
+  bool builtIn_ = true;
+  QPixmap picture_;
+  QRect whole_;
+};
 
 }  // namespace
 
 frmInfoDitta* frmInfoDitta::Apri(std::function<void()> mostraCalcolatrice) {
-  if (open_ && !open_->Unloading()) {
-    RaiseOpen(*open_);
-    return open_;
-  }
-  open_ = new frmInfoDitta(std::move(mostraCalcolatrice));
-  open_->ShowCentred();
-  return open_;
+  return open_.OpenOrRaise([&] {
+    auto* panel = new frmInfoDitta(std::move(mostraCalcolatrice));
+    panel->ShowCentred();
+    return panel;
+  });
 }
 
 frmInfoDitta::frmInfoDitta(std::function<void()> mostraCalcolatrice)
-    : SmallWindow(QSize(kWidth, kHeight), QStringLiteral("Informazioni...")),
-      mostraCalcolatrice_(std::move(mostraCalcolatrice)) {
-  setObjectName(QStringLiteral("frmInfoDitta"));
+    : SmallWindow(at::kSize, QStringLiteral("Informazioni..."), QStringLiteral("frmInfoDitta")),
+      mostraCalcolatrice_(std::move(mostraCalcolatrice)),
+      background_(&SkinPanels::InfoPanelBackground) {
   Form_Load();
 }
 
@@ -56,41 +79,38 @@ void frmInfoDitta::Form_Load() {
   // The outline from the panel's own run table; the help page's place is
   // worked out where it is opened.
   setMask(RegionOfRuns(InfoPanelRuns()));
-  image1_ = new PressSpot(this, SkinPanels::InfoCloseRect(), QStringLiteral("Chiudi"),
-                          QStringLiteral("Chiudi"));
-  image1_->setObjectName(QStringLiteral("Image1"));
-  image1_->onPressed = [this] { Image1_MouseDown(); };
-  image1_->onReleased = [this] { Image1_MouseUp(); };
+  logo_ = new Logo(this);
+  ditta_ = AddText(*this, at::kDitta, {});
+  info_ = AddText(*this, at::kInfo, {});
+  info_->setWordWrap(true);
+  image1_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 1,
+                              SkinPanels::InfoCloseRect(), QStringLiteral("Image1"),
+                              QStringLiteral("Chiudi"), QStringLiteral("Chiudi"));
   Loader();
 }
 
 void frmInfoDitta::Loader() {
+  auto* logo = static_cast<Logo*>(logo_);
   if (!IsInfoOn(LeggiIni(kSection, kInfo))) {
-    ditta_ = QStringLiteral("Numerina Desktop");
-    info_ = QStringList{QStringLiteral("Questo spazio è a vostra disposizione."),
-                        QStringLiteral("Potete personalizzarlo con informazioni personali o "
-                                       "inerenti la vostra ditta."),
-                        QString(),
-                        QStringLiteral("Gli autori di Numerina Desktop"),
-                        QStringLiteral("vi augurano buon lavoro."),
-                        QString()}
-                .join(QLatin1Char('\n'));
-    logo_ = Logo::BuiltIn;
-    logoRect_ = QRect(QPoint(0, kLogoTop), SkinPanels::InfoBannerSize());
-  } else {
-    // A picture that is missing or cannot be read shows no logo.
-    picture_ = QPixmap();
-    const std::string stored = LeggiIni(kSection, kLogoPic);
-    if (!stored.empty()) picture_.load(QString::fromStdString(PicturePath(stored)));
-    logo_ = picture_.isNull() ? Logo::None : Logo::Picture;
-    logoRect_ = QRect(QPoint(0, kLogoTop), picture_.isNull() ? QSize() : picture_.size());
-    ditta_ = Setting(kLogoNome);
-    QStringList lines;
-    for (std::string_view key : kInfoLines) lines << Setting(key);
-    info_ = lines.join(QLatin1Char('\n'));
+    ditta_->setText(ToQString(kProductName));
+    info_->setText(QStringList{QStringLiteral("Questo spazio è a vostra disposizione."),
+                               QStringLiteral("Potete personalizzarlo con informazioni personali o "
+                                              "inerenti la vostra ditta."),
+                               QString(), ToQString(kMakersLine),
+                               QStringLiteral("vi augurano buon lavoro."), QString()}
+                       .join(QLatin1Char('\n')));
+    logo->Show(true, {});
+    return;
   }
-  // Centred across the panel: half its width less half the logo's.
-  logoRect_.moveLeft(kWidth / 2 - logoRect_.width() / 2);
+  // A picture that is missing or cannot be read shows no logo.
+  QPixmap picture;
+  const std::string stored = LeggiIni(kSection, kLogoPic);
+  if (!stored.empty()) picture.load(QString::fromStdString(PicturePath(stored)));
+  logo->Show(false, picture);
+  ditta_->setText(Setting(kLogoNome));
+  QStringList lines;
+  for (std::string_view key : kInfoLines) lines << Setting(key);
+  info_->setText(lines.join(QLatin1Char('\n')));
 }
 
 void frmInfoDitta::showEvent(QShowEvent* event) {
@@ -100,43 +120,21 @@ void frmInfoDitta::showEvent(QShowEvent* event) {
 
 void frmInfoDitta::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const qreal dpr = devicePixelRatioF();
-  if (background_.isNull() || background_.devicePixelRatio() != dpr)
-    background_ = SkinPanels::InfoPanelBackground(dpr);
-  p.drawPixmap(0, 0, background_);
-  p.save();
-  p.setClipRect(QRect(7, 19, 286, 205));
-  if (logo_ == Logo::BuiltIn)
-    SkinPanels::PaintInfoBanner(p, logoRect_.topLeft());
-  else if (logo_ == Logo::Picture)
-    p.drawPixmap(logoRect_.topLeft(), picture_);
-  p.restore();
-  p.setPen(Qt::black);
-  p.setFont(DittaFont());
-  p.drawText(kDittaRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, ditta_);
-  p.setFont(InfoFont());
-  p.drawText(kInfoRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, info_);
-  if (closeDown_) {
-    // Border style 1 while pressed: a one-pixel line around the cross.
-    p.setPen(QPen(QColor(255, 255, 192), 1));
-    p.drawRect(QRectF(SkinPanels::InfoCloseRect()).adjusted(0.5, 0.5, -0.5, -0.5));
-  }
+  background_.Paint(p, *this);
+  SkinPanels::PaintInfoClose(p, image1_->Down());
 }
 
-void frmInfoDitta::Image1_MouseDown() {
-  closeDown_ = true;
-  update(SkinPanels::InfoCloseRect());
+void frmInfoDitta::ButtonPressed(PictureButton& button) { update(button.geometry()); }
+
+void frmInfoDitta::ButtonReleased(PictureButton& button, bool acts) {
+  update(button.geometry());
+  if (acts) ButtonActivated(button);
 }
 
-void frmInfoDitta::Image1_MouseUp() {
-  closeDown_ = false;
-  CloseAsButton();
-}
+void frmInfoDitta::ButtonActivated(PictureButton&) { CloseAsButton(); }
 
-void frmInfoDitta::CloseAsButton() {
+void frmInfoDitta::OnClose() {
   // Whatever opened the panel, its close brings the calculator back.
-  Unload();
-  if (open_ == this) open_ = nullptr;
   if (mostraCalcolatrice_) mostraCalcolatrice_();
 }
 

@@ -4,38 +4,32 @@
 // with a logo, a company name and nine lines of text, either built in or
 // the user's own (setting "Info" = "1"). It reads the settings at each
 // opening; its close button discards it and shows the calculator again.
+// The name and the text are the labels lblDitta and lblInfo, the logo the
+// picture imgLogo (hidden when there is none), the close cross Image1.
 
 #include <QPixmap>
-#include <QPointer>
 
 #include <functional>
 
+#include "ui/widgets/cachedbackground.h"
+#include "ui/widgets/picturebutton.h"
 #include "ui/widgets/smallwindow.h"
+
+class QLabel;
 
 namespace numerina::ui {
 
-class PressSpot;
-
-class frmInfoDitta : public SmallWindow {
+class frmInfoDitta : public SmallWindow, private PictureButton::Handler {
   Q_OBJECT
 
  public:
   // Opens the panel, or raises the open one. mostraCalcolatrice shows the
   // main window (creating it again if it was unloaded).
   static frmInfoDitta* Apri(std::function<void()> mostraCalcolatrice);
-  static frmInfoDitta* Aperto() { return open_; }
-
-  // What the labels and the logo show, for tests.
-  QString DittaText() const { return ditta_; }
-  QString InfoText() const { return info_; }
-  enum class Logo { None, BuiltIn, Picture };
-  Logo LogoShown() const { return logo_; }
-  QRect LogoRect() const { return logoRect_; }
-  bool CloseLooksPressed() const { return closeDown_; }
-  PressSpot& closeButton() { return *image1_; }
+  static frmInfoDitta* Aperto() { return open_.Get(); }
 
  protected:
-  void CloseAsButton() override;
+  void OnClose() override;
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -43,20 +37,20 @@ class frmInfoDitta : public SmallWindow {
   explicit frmInfoDitta(std::function<void()> mostraCalcolatrice);
   void Form_Load();
   void Loader();
-  void Image1_MouseDown();
-  void Image1_MouseUp();
+
+  // PictureButton::Handler: Image1_MouseDown and Image1_MouseUp.
+  void ButtonPressed(PictureButton& button) override;
+  void ButtonReleased(PictureButton& button, bool acts) override;
+  void ButtonActivated(PictureButton& button) override;
+
+  static inline OpenWindow<frmInfoDitta> open_;
 
   std::function<void()> mostraCalcolatrice_;
-  PressSpot* image1_ = nullptr;
-  QString ditta_;
-  QString info_;
-  Logo logo_ = Logo::BuiltIn;
-  QPixmap picture_;
-  QRect logoRect_;
-  bool closeDown_ = false;
-  QPixmap background_;
-
-  static inline QPointer<frmInfoDitta> open_;
+  PictureButton* image1_ = nullptr;
+  QLabel* ditta_ = nullptr;
+  QLabel* info_ = nullptr;
+  QWidget* logo_ = nullptr;
+  CachedBackground background_;
 };
 
 }  // namespace numerina::ui

@@ -10,21 +10,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 
 #include <cmath>
 
+#include "ui/skin/layout_print.h"
 #include "ui/skin/skin_print.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui {
 namespace {
 
-QPointer<FrmPrint>& OpenDialog() {
-  static QPointer<FrmPrint> dialog;
-  return dialog;
-}
+namespace at = layout::print;
 
 // The outline of CreateRoundRectRgn(0, 0, w, h, 20, 20): corners cut on
 // quarter ellipses 20 pixels wide and high.
@@ -54,89 +52,41 @@ QLabel* Caption(QWidget* parent, const QString& text, const QRect& over) {
 
 }  // namespace
 
-// ---- imgOk, imgCancel ----
-
-PrintDialogButton::PrintDialogButton(QWidget* parent, const QRect& geometry, const QString& name)
-    : QAbstractButton(parent) {
-  setGeometry(geometry);
-  setFocusPolicy(Qt::NoFocus);
-  setAccessibleName(name);
-  setText(name);
-}
-
-void PrintDialogButton::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.drawPixmap(0, 0, PrintSkin::Button(isDown(), devicePixelRatioF()));
-}
-
-void PrintDialogButton::mousePressEvent(QMouseEvent* event) {
-  // Any mouse button; a second one while the first is held is ignored.
-  event->accept();
-  if (held_ != Qt::NoButton) return;
-  held_ = event->button();
-  setDown(true);
-}
-
-void PrintDialogButton::mouseReleaseEvent(QMouseEvent* event) {
-  event->accept();
-  if (event->button() != held_) return;
-  held_ = Qt::NoButton;
-  setDown(false);
-  // The release belongs to the button that was pressed, wherever it is.
-  click();
-}
-
-void PrintDialogButton::hideEvent(QHideEvent* event) {
-  QAbstractButton::hideEvent(event);
-  held_ = Qt::NoButton;
-  setDown(false);
-}
-
 // ---- frmPrint ----
 
 FrmPrint* FrmPrint::Open(QWidget* over, OkAction onOk) {
-  if (FrmPrint* open = OpenDialog()) {
-    open->show();
-    open->raise();
-    open->activateWindow();
-    return open;
-  }
-  auto* dialog = new FrmPrint(std::move(onOk));
-  OpenDialog() = dialog;
-  QScreen* screen = over ? over->screen() : nullptr;
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  if (screen) {
-    const QRect area = screen->availableGeometry();
-    dialog->move(area.center() - QPoint(kWidth / 2, kHeight / 2));
-  }
-  dialog->show();
-  dialog->activateWindow();
-  dialog->option(0).setFocus();
-  return dialog;
+  return open_.OpenOrRaise([&] {
+    auto* dialog = new FrmPrint(std::move(onOk));
+    QScreen* screen = over ? over->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+      const QRect area = screen->availableGeometry();
+      dialog->move(area.center() - QPoint(kWidth / 2, kHeight / 2));
+    }
+    dialog->show();
+    dialog->activateWindow();
+    dialog->option_[0]->setFocus();
+    return dialog;
+  });
 }
 
-FrmPrint* FrmPrint::Current() { return OpenDialog(); }
-
 FrmPrint::FrmPrint(OkAction onOk)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : SmallWindow(QSize(kWidth, kHeight), QStringLiteral("Stampa report"),
+                  QStringLiteral("frmPrint")),
       onOk_(std::move(onOk)) {
-  setObjectName(QStringLiteral("frmPrint"));
-  setWindowTitle(QStringLiteral("Stampa report"));
   setAccessibleName(QStringLiteral("Stampa report"));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setFixedSize(kWidth, kHeight);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);  // 8.25 points at 96 dpi
+  QFont font(ToQString(at::kFontFamily));
+  font.setPixelSize(at::kFontPx);
   setFont(font);
 
   frame1_ = new QGroupBox(QStringLiteral("Invia stampa a:"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
-  frame1_->setGeometry(13, 7, 137, 69);
+  frame1_->setGeometry(at::kFrame1);
   frame1_->setAccessibleName(QStringLiteral("Invia stampa a:"));
   option_[0] = new QRadioButton(QStringLiteral("Stampante"), frame1_);
-  option_[0]->setGeometry(47, 18, 81, 16);
+  option_[0]->setGeometry(at::kOption0);
   option_[1] = new QRadioButton(QStringLiteral("File di testo"), frame1_);
-  option_[1]->setGeometry(47, 41, 83, 23);
+  option_[1]->setGeometry(at::kOption1);
   for (int i = 0; i < 2; ++i) {
     option_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
     option_[i]->setAccessibleName(option_[i]->text());
@@ -144,27 +94,28 @@ FrmPrint::FrmPrint(OkAction onOk)
   option_[0]->setChecked(true);
   image1_ = new QLabel(frame1_);
   image1_->setObjectName(QStringLiteral("Image1"));
-  image1_->setGeometry(10, 18, PrintSkin::kIconWidth, PrintSkin::kIconHeight);
+  image1_->setGeometry(QRect(at::kImage1, QSize(PrintSkin::kIconWidth, PrintSkin::kIconHeight)));
   image1_->setAccessibleName(QStringLiteral("Icona stampante"));
   image2_ = new QLabel(frame1_);
   image2_->setObjectName(QStringLiteral("Image2"));
-  image2_->setGeometry(10, 41, PrintSkin::kIconWidth, PrintSkin::kIconHeight);
+  image2_->setGeometry(QRect(at::kImage2, QSize(PrintSkin::kIconWidth, PrintSkin::kIconHeight)));
   image2_->setAccessibleName(QStringLiteral("Icona file di testo"));
 
   const QSize button(PrintSkin::kButtonWidth, PrintSkin::kButtonHeight);
-  imgOk_ = new PrintDialogButton(this, QRect(QPoint(21, 83), button), QStringLiteral("Ok"));
-  imgOk_->setObjectName(QStringLiteral("imgOk"));
-  imgCancel_ =
-      new PrintDialogButton(this, QRect(QPoint(86, 83), button), QStringLiteral("Annulla"));
-  imgCancel_->setObjectName(QStringLiteral("imgCancel"));
+  imgOk_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 0,
+                             QRect(at::kImgOk, button), QStringLiteral("imgOk"),
+                             QStringLiteral("Ok"), {});
+  imgCancel_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 1,
+                                 QRect(at::kImgCancel, button), QStringLiteral("imgCancel"),
+                                 QStringLiteral("Annulla"), {});
+  // The captions' arrow cursor, as over the rest of the dialog.
+  for (PictureButton* b : {imgOk_, imgCancel_}) b->unsetCursor();
   // The captions stand centred over the pictures (the button's rectangle,
   // one pixel up for the cap's front edge).
   Caption(this, QStringLiteral("Ok"), imgOk_->geometry().adjusted(0, 0, -1, -2))
       ->setObjectName(QStringLiteral("Label1"));
   Caption(this, QStringLiteral("Annulla"), imgCancel_->geometry().adjusted(0, 0, -1, -2))
       ->setObjectName(QStringLiteral("Label2"));
-  connect(imgOk_, &QAbstractButton::clicked, this, &FrmPrint::OkClicked);
-  connect(imgCancel_, &QAbstractButton::clicked, this, &FrmPrint::CancelClicked);
   Form_Load();
 }
 
@@ -177,7 +128,7 @@ void FrmPrint::Form_Load() {
   pal.setColor(QPalette::Button, PrintSkin::Background());
   setPalette(pal);
   ApplyIcons();
-  setMask(RoundedOutline(kWidth, kHeight, 20));
+  setMask(RoundedOutline(kWidth, kHeight, at::kCorner));
 }
 
 void FrmPrint::ApplyIcons() {
@@ -200,20 +151,32 @@ void FrmPrint::OkClicked() {
   if (action) action(choice);
 }
 
-void FrmPrint::CancelClicked() { close(); }
+void FrmPrint::ButtonPressed(PictureButton& button) { update(button.geometry()); }
+
+void FrmPrint::ButtonReleased(PictureButton& button, bool acts) {
+  update(button.geometry());
+  if (acts) ButtonActivated(button);
+}
+
+void FrmPrint::ButtonActivated(PictureButton& button) {
+  if (&button == imgOk_)
+    OkClicked();
+  else
+    CloseAsButton();  // Annulla
+}
 
 void FrmPrint::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: OkClicked(); return;
-    case Qt::Key_Escape: CancelClicked(); return;
-    default: QWidget::keyPressEvent(event);
+  // Escape is the base's: the close, as Annulla.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    OkClicked();
+    return;
   }
+  SmallWindow::keyPressEvent(event);
 }
 
 bool FrmPrint::event(QEvent* event) {
   if (event->type() == QEvent::ScreenChangeInternal) ApplyIcons();
-  return QWidget::event(event);
+  return SmallWindow::event(event);
 }
 
 void FrmPrint::paintEvent(QPaintEvent*) {
@@ -222,7 +185,12 @@ void FrmPrint::paintEvent(QPaintEvent*) {
   // A thin edge along the rounded outline.
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(PrintSkin::Outline(), 1));
-  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 9.5, 9.5);
+  p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), at::kEdgeRadius,
+                    at::kEdgeRadius);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  const qreal dpr = devicePixelRatioF();
+  for (PictureButton* b : {imgOk_, imgCancel_})
+    p.drawPixmap(b->pos(), PrintSkin::Button(b->Down(), dpr));
 }
 
 }  // namespace numerina::ui

@@ -3,13 +3,14 @@
 // frmPrint: the small rounded dialog that sends the report to the printer
 // or to a text file. Not modal, above other windows, centred on the screen;
 // at most one exists, and opening it again raises it. Its choice is not
-// kept: every opening starts at "Stampante".
-
-#include <QAbstractButton>
-#include <QPixmap>
-#include <QWidget>
+// kept: every opening starts at "Stampante". Its controls carry their
+// design names: Option1_0 and Option1_1, imgOk and imgCancel (which act on
+// the release of any mouse button, wherever it happens).
 
 #include <functional>
+
+#include "ui/widgets/picturebutton.h"
+#include "ui/widgets/smallwindow.h"
 
 class QLabel;
 class QGroupBox;
@@ -17,26 +18,7 @@ class QRadioButton;
 
 namespace numerina::ui {
 
-// imgOk and imgCancel: a picture button that acts on the release of the
-// mouse button pressed on it, wherever the pointer is then.
-class PrintDialogButton : public QAbstractButton {
-  Q_OBJECT
-
- public:
-  PrintDialogButton(QWidget* parent, const QRect& geometry, const QString& name);
-
- protected:
-  void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent*) override {}
-  void hideEvent(QHideEvent* event) override;
-
- private:
-  Qt::MouseButton held_ = Qt::NoButton;
-};
-
-class FrmPrint : public QWidget {
+class FrmPrint : public SmallWindow, private PictureButton::Handler {
   Q_OBJECT
 
  public:
@@ -49,12 +31,7 @@ class FrmPrint : public QWidget {
   // dialog has gone from the screen.
   static FrmPrint* Open(QWidget* over, OkAction onOk);
   // The open dialog, if any.
-  static FrmPrint* Current();
-
-  Choice Selected() const;
-  PrintDialogButton& okButton() { return *imgOk_; }
-  PrintDialogButton& cancelButton() { return *imgCancel_; }
-  QRadioButton& option(int index) { return *option_[index]; }
+  static FrmPrint* Current() { return open_.Get(); }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -64,17 +41,24 @@ class FrmPrint : public QWidget {
  private:
   explicit FrmPrint(OkAction onOk);
   void Form_Load();
+  Choice Selected() const;
   void OkClicked();
-  void CancelClicked();
   void ApplyIcons();
+
+  // PictureButton::Handler: imgOk and imgCancel.
+  void ButtonPressed(PictureButton& button) override;
+  void ButtonReleased(PictureButton& button, bool acts) override;
+  void ButtonActivated(PictureButton& button) override;
+
+  static inline OpenWindow<FrmPrint> open_;
 
   OkAction onOk_;
   QGroupBox* frame1_ = nullptr;
   QRadioButton* option_[2] = {};
   QLabel* image1_ = nullptr;
   QLabel* image2_ = nullptr;
-  PrintDialogButton* imgOk_ = nullptr;
-  PrintDialogButton* imgCancel_ = nullptr;
+  PictureButton* imgOk_ = nullptr;
+  PictureButton* imgCancel_ = nullptr;
 };
 
 }  // namespace numerina::ui

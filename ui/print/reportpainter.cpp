@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print/reportpainter.h"
+#include "base/product.h"
 #include "ui/skin/text.h"
 
 #include <QFont>
@@ -109,8 +110,8 @@ bool WriteReportPdf(const QString& path, std::string_view tape, const DateTime& 
   const std::vector<ReportPage> pages = ReportPages(tape, now);
   QPdfWriter pdf(path);
   pdf.setResolution(kPdfDpi);
-  pdf.setCreator(QStringLiteral("Numerina Desktop"));
-  pdf.setTitle(QStringLiteral("Numerina Desktop - Report di stampa"));
+  pdf.setCreator(ui::ToQString(kProductName));
+  pdf.setTitle(ui::ToQString(kProductName) + QStringLiteral(" - Report di stampa"));
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                 QPageLayout::Millimeter));
   QPainter p;

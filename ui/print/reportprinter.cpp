@@ -7,9 +7,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "base/product.h"
 #include "engine/host.h"
 #include "ui/print/printnotice.h"
 #include "ui/print/reportpainter.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui {
 namespace {
@@ -44,7 +46,7 @@ bool PrintTape(QPrinter& printer, std::string_view tape) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setCopyCount(1);
   printer.setFullPage(false);  // the painter's origin: the printable area's corner
-  printer.setDocName(QStringLiteral("Numerina Desktop"));
+  printer.setDocName(ToQString(kProductName));
   const std::vector<ReportPage> pages = print::ReportPages(tape, LocalDateTimeNow());
 
   QPainter p;
@@ -63,10 +65,7 @@ void StampaReport(QWidget& window, Host& host, const std::string& tape) {
   const bool sent = printer && PrintTape(*printer, tape);
   busy.Restore();
   if (!sent) {
-    host.HideMain();
-    host.MessageBox("Problema di stampa nella stampante utilizzata.", "Numerina",
-                    MessageIcon::Critical);
-    host.ShowMain();
+    host.Raise(MessageCode::PrintFailed);
     return;
   }
   ShowPrintNotice(window);

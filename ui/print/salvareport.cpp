@@ -51,10 +51,7 @@ void SalvaReport(QWidget& window, Host& host, const std::string& tape) {
                                     QDir::currentPath(), QStringLiteral("Numerina desktop"));
   if (path.isEmpty()) return;
   if (!SalvaReportFile(QFile::encodeName(path).toStdString(), tape)) {
-    host.HideMain();
-    host.MessageBox("Impossibile salvare il report nel file scelto.", "Numerina",
-                    MessageIcon::Exclamation);
-    host.ShowMain();
+    host.Raise(MessageCode::ReportNotSaved);
     return;
   }
   host.GiveFocusToFocus();

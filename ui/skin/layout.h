@@ -26,7 +26,8 @@ inline constexpr QPoint kNameBottom(218, 250);
 inline constexpr QPoint kNameDefault(222, 6);
 inline constexpr int kNameStripHeight = 15;
 
-// The report panel's left edge.
+// The report panel's left edge: the keypad panel spans x 0..204, and the
+// window without its report is this wide (3080 twips).
 inline constexpr int kReportPanelLeft = 205;
 
 // The memory sign's label.

@@ -11,8 +11,10 @@
 
 #include <cmath>
 
+#include "ui/skin/layout_config.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skin_parts.h"
+#include "ui/skin/text.h"
 
 namespace numerina::ui {
 namespace {
@@ -21,7 +23,7 @@ constexpr int kDialogWidth = 306, kDialogHeight = 396;
 // The information section's frame and the dialog's title.
 constexpr QRectF kInfoFrame(14, 160, 280, 202);
 constexpr QPointF kTitleAt(11, 4);
-const QString kTitle = QStringLiteral("Configurazione Numerina");
+const QString kTitle = ToQString(layout::config::kTitle);
 
 // The caption drawn on a cap, centred, at `px` logical pixels.
 void CapText(skin::DeviceCanvas& c, const QRect& face, const QString& text, qreal px,

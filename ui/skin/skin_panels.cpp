@@ -10,6 +10,9 @@
 
 #include "ui/skin/skin.h"
 #include "ui/skin/skin_canvas.h"
+#include "ui/skin/text.h"
+
+#include "base/product.h"
 
 namespace numerina::ui {
 namespace {
@@ -110,6 +113,16 @@ QPixmap SkinPanels::InfoPanelBackground(qreal dpr) {
   return pm;
 }
 
+void SkinPanels::PaintInfoClose(QPainter& p, bool pressed) {
+  if (!pressed) return;
+  // Border style 1 while pressed.
+  p.save();
+  p.setPen(QPen(kTitleYellow, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(InfoCloseRect()).adjusted(0.5, 0.5, -0.5, -0.5));
+  p.restore();
+}
+
 void SkinPanels::PaintInfoBanner(QPainter& p, QPoint topLeft) {
   const QRect r(topLeft, InfoBannerSize());
   p.save();
@@ -141,7 +154,7 @@ void SkinPanels::PaintInfoBanner(QPainter& p, QPoint topLeft) {
   // The name.
   // The name, as large as fits between the two drawings.
   const QRect room(r.left() + 48, r.top(), 275 - 48 - 46, 50);
-  const QString name = QStringLiteral("Numerina Desktop");
+  const QString name = ToQString(kProductName);
   QFont f(QStringLiteral("Verdana"));
   f.setBold(true);
   for (int px = 18; px > 8; --px) {

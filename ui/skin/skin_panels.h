@@ -19,6 +19,8 @@ class SkinPanels {
   // and the close cross at the top right.
   static QPixmap InfoPanelBackground(qreal dpr);
   static QRect InfoCloseRect() { return QRect(275, 3, 17, 14); }
+  // The close cross's look: pressed, a one-pixel border around it.
+  static void PaintInfoClose(QPainter& p, bool pressed);
   // The built-in logo of the panel: a 275 x 50 banner with the program's
   // name and two small drawings.
   static QSize InfoBannerSize() { return QSize(275, 50); }

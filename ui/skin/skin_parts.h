@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "ui/skin/keytable.h"
+#include "ui/skin/layout.h"
 #include "ui/skin/skin_canvas.h"
 
 namespace numerina::ui::skin {
@@ -16,7 +17,7 @@ namespace numerina::ui::skin {
 // Logical size of the whole skin.
 inline constexpr int kSkinWidth = 400, kSkinHeight = 275;
 // The keypad panel spans x 0..204, the report panel x 205..399.
-inline constexpr int kPanelSplit = 205;
+inline constexpr int kPanelSplit = layout::kReportPanelLeft;
 
 // The two housings, shaped like the window's outline, with their rims.
 void PaintHousing(DeviceCanvas& c);

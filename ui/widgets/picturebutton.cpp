@@ -29,16 +29,17 @@ QAccessibleInterface* PictureButtonFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-PictureButton::PictureButton(QWidget* parent, Handler& handler, Kind kind, int index,
-                             const QRect& geometry, const QString& accessibleName,
-                             const QString& toolTip)
-    : QWidget(parent), handler_(handler), kind_(kind), index_(index) {
+PictureButton::PictureButton(QWidget* parent, Handler& handler, Acts acts, int index,
+                             const QRect& geometry, const QString& name,
+                             const QString& accessibleName, const QString& toolTip)
+    : QWidget(parent), handler_(handler), acts_(acts), index_(index) {
   static const bool factoryInstalled = [] {
     QAccessible::installFactory(PictureButtonFactory);
     return true;
   }();
   (void)factoryInstalled;
 
+  setObjectName(name);
   setGeometry(geometry);
   setAttribute(Qt::WA_NoSystemBackground);
   // A disabled button swallows its presses instead of handing them to the
@@ -54,24 +55,25 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
   event->accept();
   if (down_ != Qt::NoButton) return;  // a second button while one is held
   down_ = event->button();
-  handler_.ButtonPressed(*this, down_);
+  handler_.ButtonPressed(*this);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
   if (event->button() != down_) return;
-  const Qt::MouseButton button = down_;
+  const bool acts = acts_ == Acts::OnAnyRelease ||
+                    (down_ == Qt::LeftButton && rect().contains(event->position().toPoint()));
   down_ = Qt::NoButton;
-  handler_.ButtonReleased(*this, button, rect().contains(event->position().toPoint()));
+  handler_.ButtonReleased(*this, acts);
 }
 
 void PictureButton::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  // Hidden under the mouse: the release will never come here.
+  // Hidden under the mouse: the release will never come here, and a
+  // release that never came acts for no control.
   if (down_ == Qt::NoButton) return;
-  const Qt::MouseButton button = down_;
   down_ = Qt::NoButton;
-  handler_.ButtonReleased(*this, button, false);
+  handler_.ButtonReleased(*this, false);
 }
 
 }  // namespace numerina::ui

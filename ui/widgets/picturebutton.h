@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A windowless picture control over the skin: a key, a toolbar button or a
-// banner picture. It paints nothing itself (the window's own canvas shows
-// the skin under it); it carries the hand cursor, the tooltip and, for
-// assistive technology, the role of a button with a press action and an
-// Italian name. Mouse presses and releases go to the window.
+// The pressable picture of every window: a key, a toolbar button, a banner,
+// a close cross, a dialog's picture button. It paints nothing itself (the
+// window's canvas shows its picture, pressed or released); it carries the
+// hand cursor, the tooltip and, for assistive technology, the role of a
+// button with a press action. It decides whether a mouse press and release
+// act, and tells its owner: pressed (draw pressed), released (draw
+// released, and act when told so), activated (a whole click of assistive
+// technology or of the keyboard).
 
 #include <QWidget>
 
@@ -14,25 +17,33 @@ class PictureButton : public QWidget {
   Q_OBJECT
 
  public:
-  enum class Kind { Key, Tool, Banner };
+  // When a press and its release act. Every mouse button draws the
+  // control pressed until its release.
+  enum class Acts {
+    // Keys and toolbar buttons: a left click released over the control.
+    OnLeftClickInside,
+    // Banners, close crosses, the dialogs' picture buttons: the release of
+    // any mouse button, wherever it happens.
+    OnAnyRelease,
+  };
 
   class Handler {
    public:
     virtual ~Handler() = default;
-    virtual void ButtonPressed(PictureButton& button, Qt::MouseButton mouse) = 0;
-    // inside: the release happened over the button.
-    virtual void ButtonReleased(PictureButton& button, Qt::MouseButton mouse, bool inside) = 0;
-    // The press action of assistive technology: a whole click.
+    virtual void ButtonPressed(PictureButton& button) = 0;
+    virtual void ButtonReleased(PictureButton& button, bool acts) = 0;
     virtual void ButtonActivated(PictureButton& button) = 0;
   };
 
-  PictureButton(QWidget* parent, Handler& handler, Kind kind, int index, const QRect& geometry,
-                const QString& accessibleName, const QString& toolTip);
+  // name: the design's name of the control, also its objectName.
+  PictureButton(QWidget* parent, Handler& handler, Acts acts, int index, const QRect& geometry,
+                const QString& name, const QString& accessibleName, const QString& toolTip);
 
-  Kind kind() const { return kind_; }
-  int index() const { return index_; }  // row of the key or tool table, or banner 1/2
+  Acts acts() const { return acts_; }
+  int index() const { return index_; }  // the owner's number for it (a table row, a place)
+  bool Down() const { return down_ != Qt::NoButton; }
 
-  // The click of assistive technology and of tests.
+  // The click of assistive technology and of the keyboard.
   void Activate() { handler_.ButtonActivated(*this); }
 
  protected:
@@ -43,7 +54,7 @@ class PictureButton : public QWidget {
 
  private:
   Handler& handler_;
-  Kind kind_;
+  Acts acts_;
   int index_;
   Qt::MouseButton down_ = Qt::NoButton;
 };

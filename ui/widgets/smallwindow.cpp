@@ -4,13 +4,18 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
+
+#include "ui/skin/text.h"
 
 namespace numerina::ui {
 
-SmallWindow::SmallWindow(QSize size, const QString& title)
+SmallWindow::SmallWindow(QSize size, const QString& title, const QString& name)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  setObjectName(name);
   setAttribute(Qt::WA_DeleteOnClose);
+  // The canvas paints every pixel; nothing is to be cleared first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowTitle(title);
   setFixedSize(size);
@@ -27,40 +32,50 @@ void SmallWindow::ShowCentred() {
 }
 
 void SmallWindow::Unload() {
-  if (unloading_) return;
+  if (closing_) return;
   unloading_ = true;
   close();
 }
 
 void SmallWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && !unloading_) {
+  if (event->key() == Qt::Key_Escape) {
     event->accept();
-    CloseAsButton();
+    if (!closing_) CloseAsButton();
     return;
   }
   QWidget::keyPressEvent(event);
 }
 
 void SmallWindow::closeEvent(QCloseEvent* event) {
-  if (unloading_) {
-    event->accept();
-    return;
-  }
-  // The window manager's close: run the close button's steps instead. A
-  // close cannot start another from inside itself, so they run next.
-  event->ignore();
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (!unloading_) CloseAsButton();
-      },
-      Qt::QueuedConnection);
+  event->accept();
+  if (closing_) return;
+  closing_ = true;
+  hide();
+  if (!unloading_) OnClose();
 }
 
-void RaiseOpen(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
+bool SmallWindow::event(QEvent* event) {
+  // Another screen, perhaps another ratio: the cached pictures are made
+  // again at the next paint.
+  if (event->type() == QEvent::ScreenChangeInternal) update();
+  return QWidget::event(event);
+}
+
+QLabel* AddText(QWidget& window, const layout::PanelText& text, const QString& shown) {
+  auto* label = new QLabel(shown, &window);
+  label->setObjectName(QString::fromLatin1(text.name));
+  label->setTextFormat(Qt::PlainText);
+  label->setGeometry(text.place);
+  label->setAlignment(Qt::Alignment(text.align));
+  QFont font(ToQString(text.family));
+  font.setPixelSize(text.px);
+  font.setBold(text.bold);
+  label->setFont(font);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(pal);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
 }
 
 }  // namespace numerina::ui

@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the information panel and the about box share: a frameless window
-// that stays above the others, centred on the screen when it opens, created
-// at each opening and discarded at each close. Escape and the window
-// manager's close act as the window's own close button.
+// What the small windows share (the configuration dialog, the print
+// dialog, the about box, the information panel): a frameless window of a
+// fixed size that stays above the others, created at each opening and
+// discarded at each close, never two of a kind at once. Escape and the
+// window manager's close act as the window's own close button; the close
+// runs the window's OnClose once, after the window has left the screen.
 
+#include <QPointer>
 #include <QWidget>
+
+#include "ui/skin/layout_panels.h"
+
+class QLabel;
 
 namespace numerina::ui {
 
@@ -13,26 +20,64 @@ class SmallWindow : public QWidget {
   Q_OBJECT
 
  public:
-  SmallWindow(QSize size, const QString& title);
+  SmallWindow(QSize size, const QString& title, const QString& name);
 
-  // Shows the window centred on the screen, above the others.
+  // Shows the window centred on the primary screen, above the others.
   void ShowCentred();
-  // The window is closed and discarded (after the running event).
+  // What the window's close button does: OnClose, then the window goes.
+  void CloseAsButton() { close(); }
+  // The window goes without OnClose (it hands over to another window).
   void Unload();
-  bool Unloading() const { return unloading_; }
+  // Closed or closing: it waits for its deletion and is never shown again.
+  bool Closing() const { return closing_; }
 
  protected:
-  // What the window's own close button does.
-  virtual void CloseAsButton() = 0;
+  // The close's own steps (save, bring the calculator back).
+  virtual void OnClose() {}
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  bool closing_ = false;
   bool unloading_ = false;
 };
 
-// Raises an open window: the small windows never come twice.
-void RaiseOpen(QWidget& window);
+// A text of a small window as a label of its own (its design name, its
+// text for assistive technology), black, at its place in its font; it
+// lets the mouse through to the window.
+QLabel* AddText(QWidget& window, const layout::PanelText& text, const QString& shown);
+
+// The open window of one kind: opening again raises it. A window that is
+// closing counts as gone.
+template <class W>
+class OpenWindow {
+ public:
+  W* Get() const { return window_ && !window_->Closing() ? window_.data() : nullptr; }
+
+  // The open window raised, after reuse(window) has run on it; or, when
+  // none is open, the window make() creates and shows.
+  template <class Make, class Reuse>
+  W* OpenOrRaise(Make make, Reuse reuse) {
+    if (W* open = Get()) {
+      reuse(*open);
+      open->show();
+      open->raise();
+      open->activateWindow();
+      return open;
+    }
+    W* made = make();
+    window_ = made;
+    return made;
+  }
+  template <class Make>
+  W* OpenOrRaise(Make make) {
+    return OpenOrRaise(make, [](W&) {});
+  }
+
+ private:
+  QPointer<W> window_;
+};
 
 }  // namespace numerina::ui

@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
 
@@ -49,6 +50,28 @@ bool WindowMover::MouseRelease(const QMouseEvent& event) {
   Report();
   settle_.start();
   return wasManual || session_;
+}
+
+void WindowMover::BodyPress(const QMouseEvent& event) {
+  pending_ = event.button() == Qt::LeftButton;
+  pressedAt_ = event.globalPosition().toPoint();
+}
+
+void WindowMover::BodyMove(const QMouseEvent& event) {
+  if (MouseMove(event)) return;
+  if (!pending_ || !(event.buttons() & Qt::LeftButton)) return;
+  // Not at the press: a system move asked for at the press of a quick
+  // click can start after the release and leave the window on the pointer.
+  const QPoint now = event.globalPosition().toPoint();
+  if ((now - pressedAt_).manhattanLength() < QGuiApplication::styleHints()->startDragDistance())
+    return;
+  pending_ = false;
+  Start(pressedAt_, now);
+}
+
+void WindowMover::BodyRelease(const QMouseEvent& event) {
+  if (event.button() == Qt::LeftButton) pending_ = false;
+  MouseRelease(event);
 }
 
 void WindowMover::WindowMoved() {

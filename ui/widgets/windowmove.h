@@ -7,7 +7,7 @@
 // the release, and again when move events still come after it (some window
 // managers deliver the last move after the release), 200 ms after the last
 // one. (A click that does not move is the window's to report: no move
-// starts for it.)
+// starts for it.) Windows without a place to keep pass no placeSettled.
 
 #include <QObject>
 #include <QPoint>
@@ -38,8 +38,13 @@ class WindowMover : public QObject {
   // Reports a place that is still settling at once.
   void Flush();
 
+  // The whole drag of a window whose body moves it, from the window's
+  // mouse events: a left press, then a move of the drag distance starts it.
+  void BodyPress(const QMouseEvent& event);
+  void BodyMove(const QMouseEvent& event);
+  void BodyRelease(const QMouseEvent& event);
+
   bool Active() const { return session_; }
-  bool FollowingMouse() const { return manual_; }
   void SetSettleMs(int ms) { settle_.setInterval(ms); }
 
  private:
@@ -55,6 +60,8 @@ class WindowMover : public QObject {
   bool manual_ = false;
   bool released_ = false;
   bool reported_ = false;
+  bool pending_ = false;  // BodyPress seen, no move yet
+  QPoint pressedAt_;
 };
 
 }  // namespace numerina::ui

@@ -3,6 +3,7 @@
 // through their handlers, Esc unloading the calculator and every way of
 // bringing it back afresh, the company information panel and the about box.
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 
@@ -13,7 +14,7 @@
 #include "ui/panels/frmabout.h"
 #include "ui/panels/frminfoditta.h"
 #include "ui/widgets/aperturadabarra.h"
-#include "ui/widgets/pressspot.h"
+#include "ui/widgets/picturebutton.h"
 
 namespace numerina::ui::test {
 namespace {
@@ -49,8 +50,23 @@ struct DesktopRig {
   Calculator& calc() { return *desktop.calculator(); }
 };
 
+// A picture button or a text of a small window by its design name.
+PictureButton& Button(QWidget* window, const char* name) {
+  auto* button = window->findChild<PictureButton*>(QString::fromLatin1(name));
+  if (!button) qFatal("no picture button %s", name);
+  return *button;
+}
+QString Text(QWidget* window, const char* name) {
+  auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+  return label ? label->text() : QString();
+}
+// What the window shows of a control's place.
+QImage Look(QWidget& window, const QWidget& control) {
+  return window.grab(control.geometry()).toImage();
+}
+
 // Presses a spot and releases the button at a point outside it.
-void PressAndReleaseOutside(PressSpot& spot) {
+void PressAndReleaseOutside(PictureButton& spot) {
   QTest::mousePress(&spot, Qt::LeftButton, {}, QPoint(3, 3));
   QTest::mouseRelease(&spot, Qt::LeftButton, {}, QPoint(-40, 60));
 }
@@ -120,7 +136,7 @@ class DesktopTest : public QObject {
     task.mnuFile_Click(3);
     QVERIFY(Shown(frmAbout::Aperto()));
     QVERIFY(!AperturaDaBarra);
-    QTest::mouseClick(&frmAbout::Aperto()->closeButton(), Qt::LeftButton);
+    QTest::mouseClick(&Button(frmAbout::Aperto(), "Image3"), Qt::LeftButton);
     QVERIFY(!Shown(frmAbout::Aperto()));
     QVERIFY(!calc->isVisible());
 
@@ -162,11 +178,11 @@ class DesktopTest : public QObject {
       // The panel cannot open without the window; open it as a banner would
       // have before the unload.
       frmInfoDitta::Apri([&rig] { rig.desktop.MostraCalcolatrice(); });
-      QTest::mouseClick(&frmInfoDitta::Aperto()->closeButton(), Qt::LeftButton);
+      QTest::mouseClick(&Button(frmInfoDitta::Aperto(), "Image1"), Qt::LeftButton);
     } else if (way == "about da barra") {
       AperturaDaBarra = true;
       rig.desktop.ApriInformazioni();
-      QTest::mouseClick(&frmAbout::Aperto()->closeButton(), Qt::LeftButton);
+      QTest::mouseClick(&Button(frmAbout::Aperto(), "Image3"), Qt::LeftButton);
     } else {
       // The real dialog: its close with the flag set brings the window back.
       rig.desktop.apriConfigurazioneHook = nullptr;
@@ -233,12 +249,12 @@ class DesktopTest : public QObject {
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("ditta");
     QTest::addColumn<QString>("info");
-    QTest::addColumn<int>("logo");  // frmInfoDitta::Logo
+    QTest::addColumn<int>("logo");  // 0 none, 1 built in, 2 a picture
     const QString builtIn = QStringLiteral(
         "Questo spazio è a vostra disposizione.\nPotete personalizzarlo con informazioni "
         "personali o inerenti la vostra ditta.\n\nGli autori di Numerina Desktop\nvi augurano "
         "buon lavoro.\n");
-    const int b = int(frmInfoDitta::Logo::BuiltIn), none = int(frmInfoDitta::Logo::None);
+    const int b = 1, none = 0;
     QTest::newRow("no settings file") << QStringList() << "Numerina Desktop" << builtIn << b;
     QTest::newRow("Info=1, keys empty") << QStringList{"Info=1", "LogoNome=", "LogoPic="} << ""
                                         << QString(8, QLatin1Char('\n')) << none;
@@ -258,11 +274,15 @@ class DesktopTest : public QObject {
     ProgramFolder folder;
     if (!settings.isEmpty()) folder.WriteSettings(settings);
     frmInfoDitta* panel = frmInfoDitta::Apri({});
-    QCOMPARE(panel->DittaText(), ditta);
-    QCOMPARE(panel->InfoText(), info);
-    QCOMPARE(int(panel->LogoShown()), logo);
-    if (panel->LogoShown() == frmInfoDitta::Logo::BuiltIn)
-      QCOMPARE(panel->LogoRect(), QRect(13, 20, 275, 50));  // 12.5 rounds right
+    QCOMPARE(Text(panel, "lblDitta"), ditta);
+    QCOMPARE(Text(panel, "lblInfo"), info);
+    auto* shown = panel->findChild<QWidget*>(QStringLiteral("imgLogo"));
+    QVERIFY(shown);
+    QCOMPARE(shown->isVisible(), logo != 0);
+    if (logo == 1) {
+      QCOMPARE(shown->accessibleName(), QStringLiteral("Numerina Desktop"));  // the built-in banner
+      QCOMPARE(shown->geometry(), QRect(13, 20, 275, 50));                    // 12.5 rounds right
+    }
   }
 
   void infoPanelLogoCentredAndLookedUpByBareName_data() {
@@ -280,8 +300,10 @@ class DesktopTest : public QObject {
     QVERIFY(logo.save(folder.Path() + "/logo.png"));
     folder.WriteSettings({"Info=1", "LogoPic=logo.png"});
     frmInfoDitta* panel = frmInfoDitta::Apri({});
-    QCOMPARE(int(panel->LogoShown()), int(frmInfoDitta::Logo::Picture));
-    QCOMPARE(panel->LogoRect(), QRect(left, 20, width, 40));
+    auto* shown = panel->findChild<QWidget*>(QStringLiteral("imgLogo"));
+    QVERIFY(shown && shown->isVisible());
+    QCOMPARE(shown->accessibleName(), QStringLiteral("Logo"));
+    QCOMPARE(shown->geometry(), QRect(left, 20, width, 40));
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     const QImage shot = panel->grab().toImage();
     QCOMPARE(shot.pixelColor(left, 30), QColor(Qt::red));
@@ -312,9 +334,12 @@ class DesktopTest : public QObject {
     frmInfoDitta* panel = frmInfoDitta::Apri([&shows] { ++shows; });
     QCOMPARE(frmInfoDitta::Apri([&shows] { ++shows; }), panel);
     // Released outside the cross: closes all the same.
-    QTest::mousePress(&panel->closeButton(), Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(panel->CloseLooksPressed());
-    QTest::mouseRelease(&panel->closeButton(), Qt::LeftButton, {}, QPoint(-60, 80));
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    PictureButton& cross = Button(panel, "Image1");
+    const QImage released = Look(*panel, cross);
+    QTest::mousePress(&cross, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(Look(*panel, cross) != released);  // drawn pressed
+    QTest::mouseRelease(&cross, Qt::LeftButton, {}, QPoint(-60, 80));
     QVERIFY(!panel->isVisible());
     QCOMPARE(shows, 1);
     // Escape, and the window manager's close.
@@ -336,7 +361,7 @@ class DesktopTest : public QObject {
     QTest::mouseClick(&calc.bannerButton(2), Qt::LeftButton);
     QVERIFY(!calc.isVisible());
     QVERIFY(Shown(frmInfoDitta::Aperto()));
-    PressAndReleaseOutside(frmInfoDitta::Aperto()->closeButton());
+    PressAndReleaseOutside(Button(frmInfoDitta::Aperto(), "Image1"));
     QVERIFY(calc.isVisible());
   }
 
@@ -347,14 +372,15 @@ class DesktopTest : public QObject {
     frmAbout* box = frmAbout::Apri({}, {});
     QCOMPARE(box->size(), QSize(306, 184));
     QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Numerina DeskTop"));
-    QCOMPARE(box->Label("lblVersion"),
+    QCOMPARE(Text(box, "lblVersion"),
              QStringLiteral("Versione ") + QStringLiteral(NUMERINA_PROJECT_VERSION));
-    QCOMPARE(box->Label("lblTitle"), QStringLiteral(" Numerina DeskTop"));
-    QCOMPARE(box->Label("Label4"), QStringLiteral("Gli autori di Numerina Desktop"));
-    QCOMPARE(box->Label("lblDescription"), QStringLiteral("Applicazione desktop per Linux."));
-    QCOMPARE(box->Label("Label1"), QStringLiteral("Realizzato con Qt 6"));
-    QVERIFY(box->Label("Label2").contains(QStringLiteral("GNU GPL versione 3 o successiva")));
-    for (const char* gone : {"Label5", "Label6", "Label7"}) QCOMPARE(box->Label(gone), QString());
+    QCOMPARE(Text(box, "lblTitle"), QStringLiteral(" Numerina DeskTop"));
+    QCOMPARE(Text(box, "Label4"), QStringLiteral("Gli autori di Numerina Desktop"));
+    QCOMPARE(Text(box, "lblDescription"), QStringLiteral("Applicazione desktop per Linux."));
+    QCOMPARE(Text(box, "Label1"), QStringLiteral("Realizzato con Qt 6"));
+    QVERIFY(Text(box, "Label2").contains(QStringLiteral("GNU GPL versione 3 o successiva")));
+    for (const char* gone : {"Label5", "Label6", "Label7"})
+      QVERIFY(!box->findChild<QLabel*>(QString::fromLatin1(gone)));
     QCOMPARE(frmAbout::Apri({}, {}), box);
   }
 
@@ -390,9 +416,12 @@ class DesktopTest : public QObject {
     else
       rig.desktop.task().mnuFile_Click(3);
     frmAbout* box = frmAbout::Aperto();
-    QTest::mousePress(&box->configButton(), Qt::LeftButton);
-    QVERIFY(box->ButtonLooksPressed());
-    QTest::mouseRelease(&box->configButton(), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    PictureButton& config = Button(box, "Image4");
+    const QImage released = Look(*box, config);
+    QTest::mousePress(&config, Qt::LeftButton);
+    QVERIFY(Look(*box, config) != released);  // drawn pressed
+    QTest::mouseRelease(&config, Qt::LeftButton);
     QVERIFY(!box->isVisible());
     QCOMPARE(rig.configs, 1);
     QCOMPARE(rig.flagAtConfig, fromToolbar);

@@ -33,6 +33,7 @@
 #include "ui/configdialog/frmconfig.h"
 #include "ui/skin/skin.h"
 #include "ui/widgets/aperturadabarra.h"
+#include "ui/widgets/picturebutton.h"
 
 using namespace numerina::ui;
 
@@ -69,7 +70,8 @@ int Restore() {
   });
   poll->start(20);
   QTimer::singleShot(200, dialog, [dialog] {
-    dialog->RipristinaImpostazioni();
+    // "Ripristina" pressed as assistive technology presses it.
+    dialog->findChild<PictureButton*>(QStringLiteral("Image2"))->Activate();
     std::printf("restored\n");
     std::fflush(stdout);
     // exit(), not quit(): quit() closes the windows first.
@@ -81,11 +83,12 @@ int Restore() {
 int Shot(const QString& out, bool edit) {
   frmConfig* dialog = frmConfig::Apri({});
   QObject::connect(dialog, &frmConfig::Dipinto, dialog, [dialog, out, edit] {
-    if (edit && dialog->lstMain()->isEnabled()) {
-      dialog->lstMain()->setCurrentRow(1);
-      dialog->lstMain()->setFocus();
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstMain"));
+    if (edit && list->isEnabled()) {
+      list->setCurrentRow(1);
+      list->setFocus();
       QKeyEvent f2(QEvent::KeyRelease, Qt::Key_F2, Qt::NoModifier);
-      QApplication::sendEvent(dialog->lstMain(), &f2);
+      QApplication::sendEvent(list, &f2);
     }
     QTimer::singleShot(300, dialog, [dialog, out] {
       const QPixmap grabbed = dialog->grab();

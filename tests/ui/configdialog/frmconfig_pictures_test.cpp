@@ -56,6 +56,7 @@ void FrmConfigPicturesTest::pictureSizes() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1"});
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
   // Elsewhere than the settings folder, so the full path is stored.
   QTemporaryDir other;
@@ -68,24 +69,25 @@ void FrmConfigPicturesTest::pictureSizes() {
     rig.boxes.Expect({refusal, QStringLiteral("Numerina Desktop"), QMessageBox::Information,
                       [&] { hiddenWhileShown = !d.isVisible(); }});
   if (place == 3) {
-    d.Command2_Click();
+    c.Command2()->click();
   } else {
-    d.cboPic()->setCurrentIndex(place);
-    QTest::mouseClick(static_cast<QToolButton*>(d.Command1()), Qt::LeftButton);
+    c.cboPic()->setCurrentIndex(place);
+    QTest::mouseClick(static_cast<QToolButton*>(c.Command1()), Qt::LeftButton);
   }
   rig.CheckBoxes();
-  const QString stored = place == 3 ? d.PercorsoLogo() : d.PercorsoBanner();
+  const QString stored = place == 3 ? c.PercorsoLogo() : c.PercorsoBanner();
   QCOMPARE(stored, refusal.isEmpty() ? rig.nextChoice : QString());
   if (!refusal.isEmpty()) {
     QVERIFY(hiddenWhileShown);
     QVERIFY(d.isVisible());
-    if (place != 3) QCOMPARE(d.cboPic()->currentIndex(), 0);
+    if (place != 3) QCOMPARE(c.cboPic()->currentIndex(), 0);
   }
 }
 
 void FrmConfigPicturesTest::unreadablePictureRefused() {
   DialogRig rig;
   frmConfig& d = rig.Open();
+  const Controls c{d};
   rig.nextChoice = rig.folder.Path() + QStringLiteral("/broken.jpg");
   QFile f(rig.nextChoice);
   QVERIFY(f.open(QIODevice::WriteOnly));
@@ -95,37 +97,38 @@ void FrmConfigPicturesTest::unreadablePictureRefused() {
                     QStringLiteral("Numerina Desktop"),
                     QMessageBox::Information,
                     {}});
-  d.cboPic()->setCurrentIndex(1);
-  d.Command1_Click();
+  c.cboPic()->setCurrentIndex(1);
+  c.Command1()->click();
   rig.CheckBoxes();
-  QCOMPARE(d.PercorsoBanner(), QString());
-  QCOMPARE(d.cboPic()->currentIndex(), 0);
+  QCOMPARE(c.PercorsoBanner(), QString());
+  QCOMPARE(c.cboPic()->currentIndex(), 0);
   // A PNG whose name the user typed is read like the others.
   rig.nextChoice = rig.Picture(QStringLiteral("typed.png"), QSize(20, 10), "PNG");
-  d.cboPic()->setCurrentIndex(1);
-  d.Command1_Click();
-  QCOMPARE(d.PercorsoBanner(), QStringLiteral("typed.png"));
+  c.cboPic()->setCurrentIndex(1);
+  c.Command1()->click();
+  QCOMPARE(c.PercorsoBanner(), QStringLiteral("typed.png"));
 }
 
 void FrmConfigPicturesTest::pictureNamesAndCancel() {
   DialogRig rig;
   frmConfig& d = rig.Open();
+  const Controls c{d};
   // In the settings file's folder: the bare name; elsewhere: the full path.
   rig.nextChoice = rig.Picture(QStringLiteral("Logo.bmp"), QSize(10, 10));
-  d.cboPic()->setCurrentIndex(1);
-  d.Command1_Click();
-  QCOMPARE(d.PercorsoBanner(), QStringLiteral("Logo.bmp"));
+  c.cboPic()->setCurrentIndex(1);
+  c.Command1()->click();
+  QCOMPARE(c.PercorsoBanner(), QStringLiteral("Logo.bmp"));
   QTemporaryDir other;
   QVERIFY(QFile::copy(rig.nextChoice, other.path() + QStringLiteral("/Logo.bmp")));
   rig.nextChoice = other.path() + QStringLiteral("/Logo.bmp");
-  d.Command1_Click();
-  QCOMPARE(d.PercorsoBanner(), rig.nextChoice);
+  c.Command1()->click();
+  QCOMPARE(c.PercorsoBanner(), rig.nextChoice);
   // Cancelling drops the choice and the place.
   rig.nextChoice.clear();
-  d.Command1_Click();
-  QCOMPARE(d.PercorsoBanner(), QString());
-  QCOMPARE(d.cboPic()->currentIndex(), 0);
-  QCOMPARE(d.lblpospic()->text(), QStringLiteral("Nessuna immagine caricata"));
+  c.Command1()->click();
+  QCOMPARE(c.PercorsoBanner(), QString());
+  QCOMPARE(c.cboPic()->currentIndex(), 0);
+  QCOMPARE(c.lblpospic()->text(), QStringLiteral("Nessuna immagine caricata"));
   rig.Close();
   QCOMPARE(Setting(kBanner), QString());
   QCOMPARE(Setting(kBannerPos), QString());
@@ -137,24 +140,25 @@ void FrmConfigPicturesTest::longPathShortened() {
       QStringLiteral("/percorso/molto/lungo/di/cartelle/annidate/una/dentro/l/altra/logo.bmp");
   rig.folder.WriteSettings({"BannerPos=1", "Banner=" + deep, "Info=1", "LogoPic=/tmp/corto.gif"});
   frmConfig& d = rig.Open();
-  const QString shown = d.lblPicture()->text();
+  const Controls c{d};
+  const QString shown = c.lblPicture()->text();
   QVERIFY2(shown.startsWith(QStringLiteral("/percorso/...")) &&
                shown.endsWith(QStringLiteral("/logo.bmp")),
            qPrintable(shown));
-  QVERIFY(QFontMetrics(d.lblPicture()->font()).horizontalAdvance(shown) <=
-          d.lblPicture()->width() * 0.97);
-  QCOMPARE(d.lblPicture()->toolTip(), deep);
-  QCOMPARE(d.PercorsoBanner(), deep);
-  QCOMPARE(d.lblPicInfo()->text(), QStringLiteral("/tmp/corto.gif"));
-  QCOMPARE(d.lblPicInfo()->toolTip(), QString());
+  QVERIFY(QFontMetrics(c.lblPicture()->font()).horizontalAdvance(shown) <=
+          c.lblPicture()->width() * 0.97);
+  QCOMPARE(c.lblPicture()->toolTip(), deep);
+  QCOMPARE(c.PercorsoBanner(), deep);
+  QCOMPARE(c.lblPicInfo()->text(), QStringLiteral("/tmp/corto.gif"));
+  QCOMPARE(c.lblPicInfo()->toolTip(), QString());
   rig.Close();
   QCOMPARE(Setting(kBanner), deep);
 }
 
 void FrmConfigPicturesTest::openFileDialog() {
   DialogRig rig;
-  frmConfig& d = rig.Open();
-  d.SetChooserForTesting({});
+  frmConfig& d = rig.Open(/*platformChooser=*/true);
+  const Controls c{d};
   const QString picture = rig.Picture(QStringLiteral("scelta.gif"), QSize(30, 12), "PNG");
   QVERIFY(QDir::setCurrent(rig.folder.Path()));
   QString title, filter;
@@ -172,11 +176,11 @@ void FrmConfigPicturesTest::openFileDialog() {
     QTest::keyClick(name, Qt::Key_Return);
   });
   poll.start();
-  d.cboPic()->setCurrentIndex(2);
-  d.Command1_Click();
+  c.cboPic()->setCurrentIndex(2);
+  c.Command1()->click();
   QCOMPARE(title, QStringLiteral("Apri file Immagine"));
   QCOMPARE(filter, QStringLiteral("File Immagine (*.bmp *.gif *.jpg)"));
-  QCOMPARE(d.PercorsoBanner(), QFileInfo(picture).fileName());
+  QCOMPARE(c.PercorsoBanner(), QFileInfo(picture).fileName());
 }
 
 }  // namespace numerina::ui::test

@@ -4,14 +4,20 @@
 // folder with a chooser in place of the open-file dialog, and the helpers
 // its tests share.
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QToolButton>
 
 #include "tests/support/window_support.h"
 #include "ui/configdialog/frmconfig.h"
 #include "ui/widgets/aperturadabarra.h"
+#include "ui/widgets/picturebutton.h"
 
 namespace numerina::ui::test {
 
@@ -27,6 +33,41 @@ inline QStringList KeysInFile(const QString& path) {
   return keys;
 }
 
+// A control of the dialog by its design name; fails the test when missing.
+template <class W>
+W* Control(const QWidget& dialog, const char* name) {
+  W* w = dialog.findChild<W*>(QString::fromLatin1(name));
+  if (!w) qFatal("the dialog has no %s", name);
+  return w;
+}
+
+// The dialog's controls, found by their names.
+struct Controls {
+  const frmConfig& d;
+  QCheckBox* chkPrimo() const { return Control<QCheckBox>(d, "chkPrimo"); }
+  QComboBox* cboPic() const { return Control<QComboBox>(d, "cboPic"); }
+  QComboBox* cboNome() const { return Control<QComboBox>(d, "cboNome"); }
+  QLineEdit* txtNome() const { return Control<QLineEdit>(d, "txtNome"); }
+  QCheckBox* chkInfo() const { return Control<QCheckBox>(d, "chkInfo"); }
+  QLineEdit* txtInfo() const { return Control<QLineEdit>(d, "txtInfo"); }
+  QListWidget* lstMain() const { return Control<QListWidget>(d, "lstMain"); }
+  QLineEdit* txtEdit() const { return Control<QLineEdit>(d, "txtEdit"); }
+  QLabel* lblPicture() const { return Control<QLabel>(d, "lblPicture"); }
+  QLabel* lblPicInfo() const { return Control<QLabel>(d, "lblPicInfo"); }
+  QLabel* lblpospic() const { return Control<QLabel>(d, "lblpospic"); }
+  QLabel* lblposnome() const { return Control<QLabel>(d, "lblposnome"); }
+  QToolButton* Command1() const { return Control<QToolButton>(d, "Command1"); }
+  QToolButton* Command2() const { return Control<QToolButton>(d, "Command2"); }
+  PictureButton& Image1() const { return *Control<PictureButton>(d, "Image1"); }
+  PictureButton& Image2() const { return *Control<PictureButton>(d, "Image2"); }
+  // The editor is open while it shows over a row.
+  bool InModifica() const { return txtEdit()->isVisible() && txtEdit()->isEnabled(); }
+  // The full path a picture label holds (its tag; the text may be shortened).
+  static QString Path(const QLabel* label) { return label->property("tag").toString(); }
+  QString PercorsoBanner() const { return Path(lblPicture()); }
+  QString PercorsoLogo() const { return Path(lblPicInfo()); }
+};
+
 // One dialog in its own program folder; counts the calls that would show
 // the calculator again.
 struct DialogRig {
@@ -40,9 +81,12 @@ struct DialogRig {
     if (dialog) delete dialog.data();
     AperturaDaBarra = false;
   }
-  frmConfig& Open() {
-    dialog = frmConfig::Apri([this] { ++shown; });
-    dialog->SetChooserForTesting([this](QWidget*) { return nextChoice; });
+  // With the rig's chooser in place of the open-file dialog; without,
+  // the platform's.
+  frmConfig& Open(bool platformChooser = false) {
+    frmConfig::ChooseFile chooser;
+    if (!platformChooser) chooser = [this](QWidget*) { return nextChoice; };
+    dialog = frmConfig::Apri([this] { ++shown; }, chooser);
     return *dialog;
   }
   // Closes and lets the deferred deletion happen.
@@ -67,7 +111,7 @@ struct DialogRig {
 
 // Opens the editor on a row with a double click and waits until it shows.
 inline void DoubleClickRow(frmConfig& d, int row) {
-  QListWidget* list = d.lstMain();
+  QListWidget* list = Controls{d}.lstMain();
   const QPoint at = list->visualItemRect(list->item(row)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);

@@ -39,40 +39,43 @@ void FrmConfigTest::openingWithoutFile() {
   DialogRig rig;
   QVERIFY(!rig.folder.HasSettings());
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(rig.folder.HasSettings());
   QStringList all;
   for (std::string_view k : kAllKeys)
     all << QString::fromUtf8(k.data(), static_cast<qsizetype>(k.size()));
   QCOMPARE(KeysInFile(rig.folder.SettingsFile()), all);
   for (std::string_view k : kAllKeys) QCOMPARE(Setting(k), QString());
-  QVERIFY(d.chkPrimo()->isChecked());
-  QCOMPARE(d.cboPic()->currentIndex(), 0);
-  QCOMPARE(d.cboNome()->currentIndex(), 0);
-  QCOMPARE(d.lblpospic()->text(), QStringLiteral("Nessuna immagine caricata"));
-  QCOMPARE(d.lblposnome()->text(), QStringLiteral("Nessuna nome caricato"));
-  QVERIFY(!d.Command1()->isEnabled());
-  QVERIFY(!d.txtNome()->isEnabled());
-  QVERIFY(!d.chkInfo()->isChecked());
-  for (QWidget* w : {static_cast<QWidget*>(d.lstMain()), static_cast<QWidget*>(d.txtInfo()),
-                     d.Command2(), static_cast<QWidget*>(d.lblPicInfo())})
+  QVERIFY(c.chkPrimo()->isChecked());
+  QCOMPARE(c.cboPic()->currentIndex(), 0);
+  QCOMPARE(c.cboNome()->currentIndex(), 0);
+  QCOMPARE(c.lblpospic()->text(), QStringLiteral("Nessuna immagine caricata"));
+  QCOMPARE(c.lblposnome()->text(), QStringLiteral("Nessuna nome caricato"));
+  QVERIFY(!c.Command1()->isEnabled());
+  QVERIFY(!c.txtNome()->isEnabled());
+  QVERIFY(!c.chkInfo()->isChecked());
+  for (QWidget* w : {static_cast<QWidget*>(c.lstMain()), static_cast<QWidget*>(c.txtInfo()),
+                     static_cast<QWidget*>(c.Command2()), static_cast<QWidget*>(c.lblPicInfo())})
     QVERIFY(!w->isEnabled());
-  QCOMPARE(d.lstMain()->count(), 9);
-  QCOMPARE(d.lstMain()->item(8)->text(), QStringLiteral(" "));
+  QCOMPARE(c.lstMain()->count(), 9);
+  QCOMPARE(c.lstMain()->item(8)->text(), QStringLiteral(" "));
   QCOMPARE(d.size(), QSize(306, 396));
   QVERIFY(d.windowFlags() & Qt::WindowStaysOnTopHint);
   QVERIFY(d.windowFlags() & Qt::FramelessWindowHint);
   QVERIFY(!d.isModal());
-  QVERIFY(!d.InModifica());
-  QCOMPARE(d.RigaInModifica(), -1);
+  QVERIFY(!c.InModifica());
+  for (int row = 0; row < c.lstMain()->count(); ++row)
+    QVERIFY(!c.lstMain()->item(row)->text().isEmpty());  // no row is out in the editor
   rig.CheckBoxes();
 }
 
 void FrmConfigTest::oneDialogOnly() {
   DialogRig rig;
   frmConfig& d = rig.Open();
-  d.txtInfo()->setText(QStringLiteral("kept"));
+  const Controls c{d};
+  c.txtInfo()->setText(QStringLiteral("kept"));
   QCOMPARE(frmConfig::Apri({}), &d);
-  QCOMPARE(d.txtInfo()->text(), QStringLiteral("kept"));
+  QCOMPARE(c.txtInfo()->text(), QStringLiteral("kept"));
   int dialogs = 0;
   for (QWidget* w : QApplication::topLevelWidgets())
     if (qobject_cast<frmConfig*>(w)) ++dialogs;
@@ -80,7 +83,8 @@ void FrmConfigTest::oneDialogOnly() {
   rig.Close();
   QVERIFY(!frmConfig::Aperto());
   frmConfig& again = rig.Open();
-  QVERIFY(again.txtInfo()->text().isEmpty());
+
+  QVERIFY(Controls{again}.txtInfo()->text().isEmpty());
   // Opened again before the closed one is gone: a new one, which stays.
   again.close();
   QPointer<frmConfig> closed = &again;
@@ -97,23 +101,24 @@ void FrmConfigTest::readsAndWritesKeysInOrder() {
                             "BannerPos=2", "Banner=logo.bmp", "NomePos=2", "Nome=Studio Rossi",
                             "Info=1", "LogoPic=/tmp/x.gif", "LogoNome=Titolo", "1=uno", "9=nove"});
   frmConfig& d = rig.Open();
-  QVERIFY(!d.chkPrimo()->isChecked());
-  QCOMPARE(d.cboPic()->currentIndex(), 2);
-  QCOMPARE(d.PercorsoBanner(), QStringLiteral("logo.bmp"));
-  QCOMPARE(d.lblPicture()->text(), QStringLiteral("logo.bmp"));
-  QCOMPARE(d.lblpospic()->text(),
+  const Controls c{d};
+  QVERIFY(!c.chkPrimo()->isChecked());
+  QCOMPARE(c.cboPic()->currentIndex(), 2);
+  QCOMPARE(c.PercorsoBanner(), QStringLiteral("logo.bmp"));
+  QCOMPARE(c.lblPicture()->text(), QStringLiteral("logo.bmp"));
+  QCOMPARE(c.lblpospic()->text(),
            QStringLiteral("In alto a sinistra della numerina  (max 75 x 17)"));
-  QCOMPARE(d.cboNome()->currentIndex(), 2);
-  QCOMPARE(d.lblposnome()->text(), QStringLiteral("In basso a sinistra del report"));
-  QCOMPARE(d.txtNome()->text(), QStringLiteral("Studio Rossi"));
-  QVERIFY(d.chkInfo()->isChecked() && d.lstMain()->isEnabled());
-  QCOMPARE(d.txtInfo()->text(), QStringLiteral("Titolo"));
-  QCOMPARE(d.lstMain()->item(0)->text(), QStringLiteral("uno"));
-  QCOMPARE(d.lstMain()->item(8)->text(), QStringLiteral("nove"));
+  QCOMPARE(c.cboNome()->currentIndex(), 2);
+  QCOMPARE(c.lblposnome()->text(), QStringLiteral("In basso a sinistra del report"));
+  QCOMPARE(c.txtNome()->text(), QStringLiteral("Studio Rossi"));
+  QVERIFY(c.chkInfo()->isChecked() && c.lstMain()->isEnabled());
+  QCOMPARE(c.txtInfo()->text(), QStringLiteral("Titolo"));
+  QCOMPARE(c.lstMain()->item(0)->text(), QStringLiteral("uno"));
+  QCOMPARE(c.lstMain()->item(8)->text(), QStringLiteral("nove"));
 
-  d.chkPrimo()->setChecked(true);
-  d.cboNome()->setCurrentIndex(1);
-  d.txtNome()->setText(QStringLiteral("Altro"));
+  c.chkPrimo()->setChecked(true);
+  c.cboNome()->setCurrentIndex(1);
+  c.txtNome()->setText(QStringLiteral("Altro"));
   rig.Close();
   // The dialog's keys were rewritten in their order after the others.
   QCOMPARE(KeysInFile(rig.folder.SettingsFile()),
@@ -134,8 +139,9 @@ void FrmConfigTest::blankRowsStaySingleSpaces() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1", "1=a", "2=", "4=d"});
   frmConfig& d = rig.Open();
-  QCOMPARE(d.lstMain()->item(1)->text(), QStringLiteral(" "));
-  QCOMPARE(d.lstMain()->item(2)->text(), QStringLiteral(" "));
+  const Controls c{d};
+  QCOMPARE(c.lstMain()->item(1)->text(), QStringLiteral(" "));
+  QCOMPARE(c.lstMain()->item(2)->text(), QStringLiteral(" "));
   rig.Close();
   QFile f(rig.folder.SettingsFile());
   QVERIFY(f.open(QIODevice::ReadOnly));
@@ -148,9 +154,10 @@ void FrmConfigTest::infoUntickedKeepsItsKeys() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1", "LogoNome=T", "LogoPic=p.bmp", "5=cinque"});
   frmConfig& d = rig.Open();
-  d.chkInfo()->setChecked(false);
-  QVERIFY(!d.lstMain()->isEnabled() && !d.txtInfo()->isEnabled() && !d.Command2()->isEnabled());
-  d.txtInfo()->setText(QStringLiteral("changed"));
+  const Controls c{d};
+  c.chkInfo()->setChecked(false);
+  QVERIFY(!c.lstMain()->isEnabled() && !c.txtInfo()->isEnabled() && !c.Command2()->isEnabled());
+  c.txtInfo()->setText(QStringLiteral("changed"));
   rig.Close();
   QCOMPARE(Setting(kInfo), QStringLiteral("0"));
   QCOMPARE(Setting(kLogoNome), QStringLiteral("T"));
@@ -162,14 +169,15 @@ void FrmConfigTest::placeZeroDropsPictureAndName() {
   DialogRig rig;
   rig.folder.WriteSettings({"BannerPos=1", "Banner=a.bmp", "NomePos=1", "Nome=N"});
   frmConfig& d = rig.Open();
-  QVERIFY(d.Command1()->isEnabled());
-  d.cboPic()->setCurrentIndex(0);
-  QCOMPARE(d.lblPicture()->text(), QString());
-  QCOMPARE(d.PercorsoBanner(), QString());
-  QVERIFY(!d.Command1()->isEnabled());
-  d.cboNome()->setCurrentIndex(0);
-  QCOMPARE(d.txtNome()->text(), QString());
-  QVERIFY(!d.txtNome()->isEnabled());
+  const Controls c{d};
+  QVERIFY(c.Command1()->isEnabled());
+  c.cboPic()->setCurrentIndex(0);
+  QCOMPARE(c.lblPicture()->text(), QString());
+  QCOMPARE(c.PercorsoBanner(), QString());
+  QVERIFY(!c.Command1()->isEnabled());
+  c.cboNome()->setCurrentIndex(0);
+  QCOMPARE(c.txtNome()->text(), QString());
+  QVERIFY(!c.txtNome()->isEnabled());
   rig.Close();
   for (auto key : {kBanner, kBannerPos, kNome, kNomePos}) QCOMPARE(Setting(key), QString());
 }
@@ -191,15 +199,16 @@ void FrmConfigTest::everyCloseSaves() {
   DialogRig rig;
   AperturaDaBarra = fromToolbar;
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
-  d.chkPrimo()->setChecked(false);
+  c.chkPrimo()->setChecked(false);
   if (way == 0) {
-    QTest::mousePress(&d.Image1(), Qt::LeftButton);
+    QTest::mousePress(&c.Image1(), Qt::LeftButton);
     QCOMPARE(Setting(kPrimoPiano), QString());  // nothing until the release
-    QTest::mouseRelease(&d.Image1(), Qt::LeftButton);
+    QTest::mouseRelease(&c.Image1(), Qt::LeftButton);
   } else if (way == 1) {
-    d.cboNome()->setCurrentIndex(1);
-    QTest::keyClick(d.txtNome(), Qt::Key_Escape);
+    c.cboNome()->setCurrentIndex(1);
+    QTest::keyClick(c.txtNome(), Qt::Key_Escape);
   } else {
     // As the window manager's close reaches the window.
     d.windowHandle()->close();
@@ -222,6 +231,7 @@ void FrmConfigTest::restore() {
   rig.folder.WriteSettings({"Report=0", "Decimali=4", "Posizione=15,30", "PrimoPiano=0", "Info=1",
                             "Nome=X", "NomePos=1"});
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
   bool hiddenWhileAsked = false;
   rig.boxes.Expect({QStringLiteral("Vuoi ripristinare la configurazione originaria?"),
@@ -230,19 +240,19 @@ void FrmConfigTest::restore() {
                       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                       box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
                     }});
-  QTest::mouseClick(&d.Image2(), Qt::LeftButton);
+  QTest::mouseClick(&c.Image2(), Qt::LeftButton);
   QTRY_VERIFY(rig.boxes.AllSeen());
   rig.CheckBoxes();
   QVERIFY(hiddenWhileAsked);
   QVERIFY(d.isVisible());
   if (yes) {
     for (std::string_view k : kAllKeys) QCOMPARE(Setting(k), QString());
-    QVERIFY(d.chkPrimo()->isChecked() && !d.chkInfo()->isChecked() &&
-            d.cboNome()->currentIndex() == 0);
+    QVERIFY(c.chkPrimo()->isChecked() && !c.chkInfo()->isChecked() &&
+            c.cboNome()->currentIndex() == 0);
   } else {
     QCOMPARE(Setting(kDecimali), QStringLiteral("4"));
-    QVERIFY(!d.chkPrimo()->isChecked() && d.chkInfo()->isChecked());
-    QCOMPARE(d.txtNome()->text(), QStringLiteral("X"));
+    QVERIFY(!c.chkPrimo()->isChecked() && c.chkInfo()->isChecked());
+    QCOMPARE(c.txtNome()->text(), QStringLiteral("X"));
   }
 }
 
@@ -250,41 +260,40 @@ void FrmConfigTest::editorOpensOnF2AndDoubleClick() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1", "1=prima", "3=terza"});
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
-  QListWidget* list = d.lstMain();
+  QListWidget* list = c.lstMain();
   // No row selected: nothing opens.
   list->setFocus();
   QTest::keyClick(list, Qt::Key_F2);
-  QVERIFY(!d.InModifica());
+  QVERIFY(!c.InModifica());
   list->setCurrentRow(2);
   QTest::keyClick(list, Qt::Key_F2, Qt::ShiftModifier);
-  QVERIFY(!d.InModifica());
+  QVERIFY(!c.InModifica());
   QTest::keyClick(list, Qt::Key_F2);
-  QVERIFY(d.InModifica());
-  QCOMPARE(d.RigaInModifica(), 2);
-  QCOMPARE(d.EditorTag(), QStringLiteral("terza"));
-  QCOMPARE(d.txtEdit()->text(), QStringLiteral("terza"));
+  QVERIFY(c.InModifica());
+  QCOMPARE(c.txtEdit()->text(), QStringLiteral("terza"));
   QCOMPARE(list->item(2)->text(), QString());  // the row shows empty
   // Exactly over the row.
   const QRect row = list->visualItemRect(list->item(2));
-  QCOMPARE(d.txtEdit()->geometry().topLeft(), list->viewport()->mapTo(&d, row.topLeft()));
-  QCOMPARE(d.txtEdit()->height(), row.height());
-  QVERIFY(d.txtEdit()->hasFocus() && d.txtEdit()->isVisible() && d.txtEdit()->isEnabled());
-  QTest::keyClick(d.txtEdit(), Qt::Key_Escape);
-  QVERIFY(!d.InModifica() && !d.txtEdit()->isVisible() && !d.txtEdit()->isEnabled());
-  QCOMPARE(d.RigaInModifica(), -1);
-  QCOMPARE(d.EditorTag(), QString());
+  QCOMPARE(c.txtEdit()->geometry().topLeft(), list->viewport()->mapTo(&d, row.topLeft()));
+  QCOMPARE(c.txtEdit()->height(), row.height());
+  QVERIFY(c.txtEdit()->hasFocus() && c.txtEdit()->isVisible() && c.txtEdit()->isEnabled());
+  QTest::keyClick(c.txtEdit(), Qt::Key_Escape);
+  QVERIFY(!c.InModifica() && !c.txtEdit()->isVisible() && !c.txtEdit()->isEnabled());
+  QCOMPARE(list->item(2)->text(), QStringLiteral("terza"));  // the row's own text is back
+  QCOMPARE(c.txtEdit()->text(), QString());
   QVERIFY(d.isVisible());  // Escape in the editor does not close the dialog
 
   // A blank line: the single space, all selected; typed text replaces it.
   DoubleClickRow(d, 1);
-  QVERIFY(d.InModifica());
-  QCOMPARE(d.txtEdit()->text(), QStringLiteral(" "));
-  QCOMPARE(d.txtEdit()->selectedText(), QStringLiteral(" "));
-  QTest::keyClicks(d.txtEdit(), QStringLiteral("seconda"));
-  QTest::keyClick(d.txtEdit(), Qt::Key_Return);
+  QVERIFY(c.InModifica());
+  QCOMPARE(c.txtEdit()->text(), QStringLiteral(" "));
+  QCOMPARE(c.txtEdit()->selectedText(), QStringLiteral(" "));
+  QTest::keyClicks(c.txtEdit(), QStringLiteral("seconda"));
+  QTest::keyClick(c.txtEdit(), Qt::Key_Return);
   QCOMPARE(list->item(1)->text(), QStringLiteral("seconda"));
-  QVERIFY(!d.InModifica());
+  QVERIFY(!c.InModifica());
   rig.Close();
   QCOMPARE(Setting("2"), QStringLiteral("seconda"));
 }
@@ -293,33 +302,34 @@ void FrmConfigTest::editorCommitAndRevert() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1", "1=prima"});
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
-  QListWidget* list = d.lstMain();
+  QListWidget* list = c.lstMain();
   // Only spaces: the earlier text comes back.
   DoubleClickRow(d, 0);
-  QTest::keyClicks(d.txtEdit(), QStringLiteral("   "));
-  QTest::keyClick(d.txtEdit(), Qt::Key_Enter);
+  QTest::keyClicks(c.txtEdit(), QStringLiteral("   "));
+  QTest::keyClick(c.txtEdit(), Qt::Key_Enter);
   QCOMPARE(list->item(0)->text(), QStringLiteral("prima"));
   // Escape after typing.
   DoubleClickRow(d, 0);
-  QTest::keyClicks(d.txtEdit(), QStringLiteral("altro"));
-  QTest::keyClick(d.txtEdit(), Qt::Key_Escape);
+  QTest::keyClicks(c.txtEdit(), QStringLiteral("altro"));
+  QTest::keyClick(c.txtEdit(), Qt::Key_Escape);
   QCOMPARE(list->item(0)->text(), QStringLiteral("prima"));
   // Spaces around a text are kept; Ctrl+J (a line feed) commits too.
   DoubleClickRow(d, 0);
-  QTest::keyClicks(d.txtEdit(), QStringLiteral(" a b "));
-  QTest::keyClick(d.txtEdit(), Qt::Key_J, Qt::ControlModifier);
+  QTest::keyClicks(c.txtEdit(), QStringLiteral(" a b "));
+  QTest::keyClick(c.txtEdit(), Qt::Key_J, Qt::ControlModifier);
   QCOMPARE(list->item(0)->text(), QStringLiteral(" a b "));
   // A click on another control reverts and hides the editor.
   DoubleClickRow(d, 0);
-  QTest::keyClicks(d.txtEdit(), QStringLiteral("perso"));
-  QTest::mouseClick(d.txtInfo(), Qt::LeftButton);
-  QVERIFY(!d.InModifica() && !d.txtEdit()->isVisible());
+  QTest::keyClicks(c.txtEdit(), QStringLiteral("perso"));
+  QTest::mouseClick(c.txtInfo(), Qt::LeftButton);
+  QVERIFY(!c.InModifica() && !c.txtEdit()->isVisible());
   QCOMPARE(list->item(0)->text(), QStringLiteral(" a b "));
-  QVERIFY(d.txtInfo()->hasFocus());
+  QVERIFY(c.txtInfo()->hasFocus());
   // Closing the dialog while editing keeps the earlier text too.
   DoubleClickRow(d, 0);
-  QTest::keyClicks(d.txtEdit(), QStringLiteral("non salvato"));
+  QTest::keyClicks(c.txtEdit(), QStringLiteral("non salvato"));
   rig.Close();
   QCOMPARE(Setting("1"), QStringLiteral("a b"));  // the file keeps no outer blanks
 }
@@ -328,56 +338,58 @@ void FrmConfigTest::editorWidth() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1", "1=x"});
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
   DoubleClickRow(d, 0);
-  QCOMPARE(d.txtEdit()->width(), 50);  // a short text: the least width
-  QTest::keyClicks(d.txtEdit(), QString(60, QLatin1Char('W')));
-  const QRect list = d.lstMain()->geometry();
-  QVERIFY2(d.txtEdit()->geometry().right() > list.right(), "the editor grows beyond the list");
-  const int wide = d.txtEdit()->width();
-  QTest::keyClick(d.txtEdit(), Qt::Key_Backspace);
-  QVERIFY(d.txtEdit()->width() < wide);
-  d.txtEdit()->selectAll();
-  QTest::keyClick(d.txtEdit(), Qt::Key_Backspace);
-  QCOMPARE(d.txtEdit()->width(), 50);
-  QTest::keyClick(d.txtEdit(), Qt::Key_Escape);
+  QCOMPARE(c.txtEdit()->width(), 50);  // a short text: the least width
+  QTest::keyClicks(c.txtEdit(), QString(60, QLatin1Char('W')));
+  const QRect list = c.lstMain()->geometry();
+  QVERIFY2(c.txtEdit()->geometry().right() > list.right(), "the editor grows beyond the list");
+  const int wide = c.txtEdit()->width();
+  QTest::keyClick(c.txtEdit(), Qt::Key_Backspace);
+  QVERIFY(c.txtEdit()->width() < wide);
+  c.txtEdit()->selectAll();
+  QTest::keyClick(c.txtEdit(), Qt::Key_Backspace);
+  QCOMPARE(c.txtEdit()->width(), 50);
+  QTest::keyClick(c.txtEdit(), Qt::Key_Escape);
 }
 
 void FrmConfigTest::keyboardAndNames() {
   DialogRig rig;
   rig.folder.WriteSettings({"Info=1", "BannerPos=1", "Banner=a.bmp", "NomePos=1", "LogoNome=abc"});
   frmConfig& d = rig.Open();
+  const Controls c{d};
   QVERIFY(QTest::qWaitForWindowExposed(&d));
   d.activateWindow();
   // Tab walks every control once, top to bottom, and comes round again.
-  d.chkPrimo()->setFocus(Qt::TabFocusReason);
+  c.chkPrimo()->setFocus(Qt::TabFocusReason);
   QList<QWidget*> visited;
   for (int i = 0; i < 11; ++i) {
     visited << QApplication::focusWidget();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  const QList<QWidget*> expected = {d.chkPrimo(), d.cboPic(),  d.Command1(), d.cboNome(),
-                                    d.txtNome(),  d.chkInfo(), d.txtInfo(),  d.Command2(),
-                                    d.lstMain(),  &d.Image2(), &d.Image1()};
+  const QList<QWidget*> expected = {c.chkPrimo(), c.cboPic(),  c.Command1(), c.cboNome(),
+                                    c.txtNome(),  c.chkInfo(), c.txtInfo(),  c.Command2(),
+                                    c.lstMain(),  &c.Image2(), &c.Image1()};
   QCOMPARE(visited, expected);
-  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d.chkPrimo()));
+  QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(c.chkPrimo()));
   for (QWidget* w : visited) QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
   // Focusing the title selects its whole text.
-  d.txtInfo()->setFocus(Qt::MouseFocusReason);
-  QCOMPARE(d.txtInfo()->selectedText(), QStringLiteral("abc"));
+  c.txtInfo()->setFocus(Qt::MouseFocusReason);
+  QCOMPARE(c.txtInfo()->selectedText(), QStringLiteral("abc"));
   // Space on the focused check box ticks it; Escape on an open list closes
   // only the list.
-  d.chkPrimo()->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(d.chkPrimo(), Qt::Key_Space);
-  QVERIFY(!d.chkPrimo()->isChecked());
-  d.cboPic()->showPopup();
-  QTRY_VERIFY(d.cboPic()->view()->isVisible());
-  QTest::keyClick(d.cboPic()->view(), Qt::Key_Escape);
-  QTRY_VERIFY(!d.cboPic()->view()->isVisible());
+  c.chkPrimo()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(c.chkPrimo(), Qt::Key_Space);
+  QVERIFY(!c.chkPrimo()->isChecked());
+  c.cboPic()->showPopup();
+  QTRY_VERIFY(c.cboPic()->view()->isVisible());
+  QTest::keyClick(c.cboPic()->view(), Qt::Key_Escape);
+  QTRY_VERIFY(!c.cboPic()->view()->isVisible());
   QVERIFY(frmConfig::Aperto());
   // Space on the focused close picture closes (and saves).
-  d.Image1().setFocus(Qt::TabFocusReason);
-  QTest::keyClick(&d.Image1(), Qt::Key_Space);
+  c.Image1().setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&c.Image1(), Qt::Key_Space);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(!frmConfig::Aperto());
   QCOMPARE(Setting(kPrimoPiano), QStringLiteral("0"));

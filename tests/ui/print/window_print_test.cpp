@@ -83,6 +83,17 @@ QLabel* Notice(Calculator& calc) { return calc.findChild<QLabel*>(QStringLiteral
 
 }  // namespace
 
+// The dialog's controls by their design names.
+QRadioButton& Option(FrmPrint* dialog, int index) {
+  return *dialog->findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(index));
+}
+PictureButton& OkButton(FrmPrint* dialog) {
+  return *dialog->findChild<PictureButton*>(QStringLiteral("imgOk"));
+}
+PictureButton& CancelButton(FrmPrint* dialog) {
+  return *dialog->findChild<PictureButton*>(QStringLiteral("imgCancel"));
+}
+
 class WindowPrintTest : public QObject {
   Q_OBJECT
 
@@ -104,8 +115,8 @@ class WindowPrintTest : public QObject {
     ClickTool(*rig.calc, Tool::Print);
     FrmPrint* dialog = FrmPrint::Current();
     QVERIFY(dialog);
-    dialog->option(1).click();
-    QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
+    Option(dialog, 1).click();
+    QTest::mouseClick(&OkButton(dialog), Qt::LeftButton);
     QVERIFY(answer->seen);
   }
 
@@ -139,8 +150,8 @@ class WindowPrintTest : public QObject {
     QVERIFY(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QCOMPARE(dialog->size(), QSize(161, 114));
-    QVERIFY(dialog->option(0).isChecked());
-    QVERIFY(!dialog->option(1).isChecked());
+    QVERIFY(Option(dialog, 0).isChecked());
+    QVERIFY(!Option(dialog, 1).isChecked());
     QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(dialog->windowModality(), Qt::NonModal);
@@ -163,7 +174,7 @@ class WindowPrintTest : public QObject {
     QCOMPARE(rig.Display(), QStringLiteral("7,"));
 
     // A second opening raises the same dialog.
-    dialog->option(1).click();
+    Option(dialog, 1).click();
     ClickTool(*rig.calc, Tool::Print);
     QCOMPARE(FrmPrint::Current(), dialog);
     int dialogs = 0;
@@ -172,11 +183,11 @@ class WindowPrintTest : public QObject {
     QCOMPARE(dialogs, 1);
 
     // Escape is Annulla; the choice is not kept.
-    QTest::keyClick(&dialog->option(1), Qt::Key_Escape);
+    QTest::keyClick(&Option(dialog, 1), Qt::Key_Escape);
     QTRY_VERIFY(!FrmPrint::Current());
     ClickTool(*rig.calc, Tool::Print);
     QVERIFY(FrmPrint::Current());
-    QVERIFY(FrmPrint::Current()->option(0).isChecked());
+    QVERIFY(Option(FrmPrint::Current(), 0).isChecked());
     rig.CheckBoxes();
   }
 
@@ -203,12 +214,12 @@ class WindowPrintTest : public QObject {
          }});
     const QString tape = rig.TapeOfEngine();
     if (how == QLatin1String("mouse")) {
-      QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
+      QTest::mouseClick(&OkButton(dialog), Qt::LeftButton);
     } else if (how == QLatin1String("enter")) {
-      QTest::keyClick(&dialog->option(0), Qt::Key_Return);
+      QTest::keyClick(&Option(dialog, 0), Qt::Key_Return);
     } else {
-      QTest::mousePress(&dialog->okButton(), Qt::LeftButton);
-      QTest::mouseRelease(&dialog->okButton(), Qt::LeftButton, {}, QPoint(-40, 60));
+      QTest::mousePress(&OkButton(dialog), Qt::LeftButton);
+      QTest::mouseRelease(&OkButton(dialog), Qt::LeftButton, {}, QPoint(-40, 60));
     }
     rig.CheckBoxes();
     QVERIFY(hidden);
@@ -231,9 +242,9 @@ class WindowPrintTest : public QObject {
     rig.Start();
     FrmPrint* dialog = OpenDialog(rig);
     QVERIFY(dialog);
-    dialog->option(1).click();
-    QTest::mousePress(&dialog->cancelButton(), Qt::LeftButton);
-    QTest::mouseRelease(&dialog->cancelButton(), Qt::LeftButton, {},
+    Option(dialog, 1).click();
+    QTest::mousePress(&CancelButton(dialog), Qt::LeftButton);
+    QTest::mouseRelease(&CancelButton(dialog), Qt::LeftButton, {},
                         outside ? QPoint(200, -30) : QPoint(10, 10));
     QTRY_VERIFY(!FrmPrint::Current());
     QVERIFY(QDir(work_.path()).isEmpty());
@@ -390,7 +401,7 @@ class WindowPrintTest : public QObject {
     QVERIFY(dialog);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
+    QTest::mouseClick(&OkButton(dialog), Qt::LeftButton);
     const qint64 ms = clock.elapsed();
     rig.CheckBoxes();
     QLabel* notice = Notice(*rig.calc);
