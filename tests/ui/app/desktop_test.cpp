@@ -24,29 +24,45 @@ void FlushDeletes() {
 }
 
 // The program's desktop in a program folder of its own, with a tray (or
-// not), ending and the configuration dialog watched instead of acted.
+// not), ending and the configuration dialog watched instead of acted (the
+// real dialog once realConfiguration is set), keys acting at once.
 struct DesktopRig {
   ProgramFolder folder;
   BoxWatch boxes;
-  Desktop desktop;
+  bool tray;
   int quits = 0;
   int configs = 0;
   bool flagAtConfig = false;
+  bool realConfiguration = false;
+  int creations = 0;
+  Desktop desktop;
 
-  explicit DesktopRig(bool tray, const QStringList& settings = {}) {
+  explicit DesktopRig(bool withTray, const QStringList& settings = {})
+      : tray(withTray), desktop(Services()) {
     QuietOffscreenWarnings();
     if (!settings.isEmpty()) folder.WriteSettings(settings);
-    desktop.trayForTesting = tray;
-    desktop.onQuit = [this] { ++quits; };
-    desktop.apriConfigurazioneHook = [this] {
-      ++configs;
-      flagAtConfig = AperturaDaBarra;
-    };
-    desktop.onCreated = [](Calculator& c) { c.flash().SetFlashMs(0); };
     desktop.Start();
     QCoreApplication::processEvents();  // the tray form loads after the window
   }
   Calculator& calc() { return *desktop.calculator(); }
+
+ private:
+  DesktopServices Services() {
+    DesktopServices s;
+    s.keyFlashMs = 0;
+    s.trayShown = [this] { return tray; };
+    s.quit = [this] { ++quits; };
+    s.openConfiguration = [this](std::function<void()> closed) {
+      if (realConfiguration) {
+        frmConfig::Apri(std::move(closed));
+        return;
+      }
+      ++configs;
+      flagAtConfig = AperturaDaBarra;
+    };
+    s.windowCreated = [this](QWidget&) { ++creations; };
+    return s;
+  }
 };
 
 // Presses a spot and releases the button at a point outside it.
@@ -139,11 +155,13 @@ class DesktopTest : public QObject {
     QFETCH(QString, way);
     DesktopRig rig(true, {"Decimali=3"});
     Calculator* old = &rig.calc();
+    // The memory indicator sits on the display glass, left of the number.
+    const QImage noMemory = Pixels(*old, layout::kMemRect);
     ClickKeys(*old, "5 M 1 2 + 3 = 7");
-    QCOMPARE(old->MemText(), QStringLiteral("M"));
+    QVERIFY(Pixels(*old, layout::kMemRect) != noMemory);
     QVERIFY(!rig.calc().Tape().TapeText().isEmpty());
     // Focus has the keyboard: Esc unloads the window, the program goes on.
-    QTest::keyClick(&old->focusButton(), Qt::Key_Escape);
+    QTest::keyClick(&FocusButtonOf(*old), Qt::Key_Escape);
     QPointer<Calculator> gone(old);
     FlushDeletes();
     QVERIFY(gone.isNull());
@@ -169,7 +187,7 @@ class DesktopTest : public QObject {
       QTest::mouseClick(&frmAbout::Aperto()->closeButton(), Qt::LeftButton);
     } else {
       // The real dialog: its close with the flag set brings the window back.
-      rig.desktop.apriConfigurazioneHook = nullptr;
+      rig.realConfiguration = true;
       AperturaDaBarra = true;
       rig.desktop.ApriConfigurazione();
       QVERIFY(frmConfig::Aperto());
@@ -178,19 +196,20 @@ class DesktopTest : public QObject {
     QVERIFY(rig.desktop.calculator());
     Calculator& fresh = rig.calc();
     QVERIFY(fresh.isVisible());
-    QCOMPARE(rig.desktop.Creations(), 2);
-    QCOMPARE(fresh.display().text(), QStringLiteral("0,"));
+    QCOMPARE(rig.creations, 2);
+    QCOMPARE(DisplayOf(fresh).text(), QStringLiteral("0,"));
     QCOMPARE(fresh.Tape().TapeText(), QString());
-    QCOMPARE(fresh.MemText(), QString());
-    QCOMPARE(fresh.engine().Snapshot().DecimalPlaces, 1);
-    // The new window works and unloads again like the first.
+    QCOMPARE(Pixels(fresh, layout::kMemRect), noMemory);
+    // The new window works and unloads again like the first; it writes
+    // numbers with the changed setting's one decimal.
     ClickKeys(fresh, "4 +");
-    QCOMPARE(fresh.display().text(), QStringLiteral("4,"));
+    QCOMPARE(DisplayOf(fresh).text(), QStringLiteral("4,"));
+    QCOMPARE(fresh.Tape().TapeText(), Tape("4,0···+"));
   }
 
   void trayConfigurationOpensTheDialogOnce() {
     DesktopRig rig(true);
-    rig.desktop.apriConfigurazioneHook = nullptr;
+    rig.realConfiguration = true;
     Calculator& calc = rig.calc();
     calc.hide();
     rig.desktop.task().mnuFile_Click(2);
@@ -210,7 +229,7 @@ class DesktopTest : public QObject {
     ClickTool(calc, Tool::Minimise);  // hide: to the taskbar instead
     QVERIFY(calc.isMinimized() || calc.windowState().testFlag(Qt::WindowMinimized));
     rig.desktop.MostraCalcolatrice();
-    QTest::keyClick(&calc.focusButton(), Qt::Key_Escape);
+    QTest::keyClick(&FocusButtonOf(calc), Qt::Key_Escape);
     QCOMPARE(rig.quits, 1);
     QCOMPARE(rig.desktop.calculator(), &calc);
   }
@@ -331,7 +350,7 @@ class DesktopTest : public QObject {
   void bannerOpensPanelAndItsCloseBringsWindowBack() {
     DesktopRig rig(true);
     Calculator& calc = rig.calc();
-    QTest::mouseClick(&calc.bannerButton(2), Qt::LeftButton);
+    QTest::mouseClick(&BannerButton(calc, 2), Qt::LeftButton);
     QVERIFY(!calc.isVisible());
     QVERIFY(Shown(frmInfoDitta::Aperto()));
     PressAndReleaseOutside(frmInfoDitta::Aperto()->closeButton());
