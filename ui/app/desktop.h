@@ -72,7 +72,6 @@ class Desktop : public QObject, public CalculatorShell {
   void OpenFile(const QString& path) override { standalone_.OpenFile(path); }
   int KeyFlashMs() const override { return services_.keyFlashMs; }
 
-  Calculator* calculator() const { return calc_.get(); }
   frmTask& task() { return task_; }
 
  private slots:

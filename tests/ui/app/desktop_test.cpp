@@ -35,6 +35,7 @@ struct DesktopRig {
   bool flagAtConfig = false;
   bool realConfiguration = false;
   int creations = 0;
+  QPointer<Calculator> window;  // the last one made, until it is deleted
   Desktop desktop;
 
   explicit DesktopRig(bool withTray, const QStringList& settings = {})
@@ -44,7 +45,7 @@ struct DesktopRig {
     desktop.Start();
     QCoreApplication::processEvents();  // the tray form loads after the window
   }
-  Calculator& calc() { return *desktop.calculator(); }
+  Calculator& calc() { return *window; }
 
  private:
   DesktopServices Services() {
@@ -60,7 +61,10 @@ struct DesktopRig {
       ++configs;
       flagAtConfig = AperturaDaBarra;
     };
-    s.windowCreated = [this](QWidget&) { ++creations; };
+    s.windowCreated = [this](QWidget& w) {
+      ++creations;
+      window = qobject_cast<Calculator*>(&w);
+    };
     return s;
   }
 };
@@ -116,7 +120,7 @@ class DesktopTest : public QObject {
     // Visible already: nothing changes, not even the window object.
     const QPoint where = calc->pos();
     task.Tray_Activated(QSystemTrayIcon::DoubleClick);
-    QCOMPARE(rig.desktop.calculator(), calc);
+    QCOMPARE(rig.window.data(), calc);
     QCOMPARE(calc->pos(), where);
 
     calc->hide();
@@ -165,7 +169,7 @@ class DesktopTest : public QObject {
     QPointer<Calculator> gone(old);
     FlushDeletes();
     QVERIFY(gone.isNull());
-    QVERIFY(!rig.desktop.calculator());
+    QVERIFY(!rig.window.data());
     QCOMPARE(rig.quits, 0);
     // A changed setting shows in the new window.
     rig.folder.WriteSettings({"Decimali=1"});
@@ -193,7 +197,7 @@ class DesktopTest : public QObject {
       QVERIFY(frmConfig::Aperto());
       QTest::keyClick(frmConfig::Aperto(), Qt::Key_Escape);
     }
-    QVERIFY(rig.desktop.calculator());
+    QVERIFY(rig.window.data());
     Calculator& fresh = rig.calc();
     QVERIFY(fresh.isVisible());
     QCOMPARE(rig.creations, 2);
@@ -231,7 +235,7 @@ class DesktopTest : public QObject {
     rig.desktop.MostraCalcolatrice();
     QTest::keyClick(&FocusButtonOf(calc), Qt::Key_Escape);
     QCOMPARE(rig.quits, 1);
-    QCOMPARE(rig.desktop.calculator(), &calc);
+    QCOMPARE(rig.window.data(), &calc);
   }
 
   void hideWithTrayHidesAndToolbarCloseRemovesIcon() {
