@@ -61,8 +61,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void OnDisplayChanged(std::string_view display);
   void RefreshFromEngine();
   TapeView& Tape();
-  // Builds the tape box and the display (see calculator.cpp); Tape() and
-  // display() build them too when needed earlier.
+  // Builds the tape box and the display (see calculator.cpp); Tape()
+  // builds them too when needed earlier.
   void BuildTextWidgets();
   void GiveFocusToFocus();
   // Message boxes stay above a window that stays above the others.
@@ -72,8 +72,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void RerunStartup();
 
   // The name label: its text, the text as drawn (cut with "…" where it
-  // would run into the buttons) and its place. Test-only: the name is
-  // painted, and glyphs cannot be read back from pixels.
+  // would run into the buttons) and its place.
+  // Test-only (tests, configprobe): the name is painted, glyphs cannot be read back.
   struct NameLabel {
     QString text;
     QString shown;
