@@ -347,7 +347,8 @@ struct Rig {
                     QMessageBox::Warning,
                     {}});
     QTest::mouseClick(&ToolButton(*calc, Tool::Print), Qt::LeftButton);
-    QTest::qWaitFor([this] { return boxes.AllSeen(); }, 2000);
+    if (!QTest::qWaitFor([this] { return boxes.AllSeen(); }, 2000))
+      QTest::qFail("the empty tape's box never opened", __FILE__, __LINE__);
     shell.onPrint = std::move(print);
     return held;
   }
