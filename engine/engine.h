@@ -132,8 +132,6 @@ class Engine {
   double Memory() const { return s_.MemoryRegister; }
 
  private:
-  friend struct EngineTestAccess;  // tests that need a state keys cannot reach quickly
-
   void SetEntry(std::string text);  // Readout caption; refreshes the display
   void AppendOperatorLine(std::string_view T);
   void AppendTotalBlock();

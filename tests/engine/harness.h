@@ -11,16 +11,6 @@
 #include "tools/tape/runner.h"
 #include "tools/tape/script.h"
 
-namespace numerina {
-
-// The engine's state for the few tests that start from a state no short key
-// sequence reaches.
-struct EngineTestAccess {
-  static EngineState& State(Engine& engine) { return engine.s_; }
-};
-
-}  // namespace numerina
-
 namespace numerina::testing {
 
 class RecordingHost : public Host, public SettingsWriter {

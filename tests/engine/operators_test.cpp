@@ -100,8 +100,12 @@ TEST(Operators, OperandCountAfterKeys) {
 
 TEST(Operators, PercentCountStopsAtItsTop) {
   Calculator c;
-  EngineTestAccess::State(c.engine).OperandCount = 32766;
-  c.Type("5%%%");
+  // Each percent counts an operand; the count is 16 bits wide and must stop
+  // at its top rather than wrap.
+  c.Type("5");
+  for (int i = 0; i < 32766; ++i) c.engine.Click({Button::Percent});
+  EXPECT_EQ(c.engine.Snapshot().OperandCount, 32766);
+  c.Type("%%%");
   EXPECT_EQ(c.engine.Snapshot().OperandCount, 32767);
 }
 

@@ -5,6 +5,8 @@
 #include <QMetaMethod>
 #include <QTimer>
 
+#include <utility>
+
 #include "ui/calculator/calculator.h"
 #include "ui/configdialog/frmconfig.h"
 #include "ui/panels/frmabout.h"
@@ -15,7 +17,7 @@
 
 namespace numerina::ui {
 
-Desktop::Desktop() : task_(*this) {
+Desktop::Desktop(DesktopServices services) : services_(std::move(services)), task_(*this) {
   // The calculator hides and the small windows close while the program
   // goes on in the tray.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -42,8 +44,7 @@ void Desktop::Start() {
 
 void Desktop::Create() {
   calc_ = std::make_unique<Calculator>(*this);
-  ++creations_;
-  if (onCreated) onCreated(*calc_);
+  if (services_.windowCreated) services_.windowCreated(*calc_);
   calc_->StartUp();
   calc_->show();
   calc_->BuildTextWidgets();
@@ -85,7 +86,7 @@ void Desktop::Stampa(QWidget& window, Host& host, std::function<std::string()> t
 }
 
 bool Desktop::TrayShown() const {
-  if (trayForTesting) return *trayForTesting;
+  if (services_.trayShown) return services_.trayShown();
   return task_.IconInTray();
 }
 
@@ -99,16 +100,16 @@ void Desktop::TrayChanged() {
 }
 
 void Desktop::ApriConfigurazione() {
-  if (apriConfigurazioneHook) {
-    apriConfigurazioneHook();
-    return;
-  }
   // Its close, when AperturaDaBarra is set, brings the calculator back with
   // the settings applied again (a re-created one reads them at its start).
-  frmConfig::Apri([this] {
+  auto closed = [this] {
     if (calc_) calc_->CaricaConf();
     MostraCalcolatrice();
-  });
+  };
+  if (services_.openConfiguration)
+    services_.openConfiguration(closed);
+  else
+    frmConfig::Apri(closed);
 }
 
 void Desktop::ApriInformazioni() {
@@ -128,11 +129,10 @@ void Desktop::ApriInfoDitta() {
 
 void Desktop::Esci() {
   task_.Form_Unload();
-  if (onQuit) {
-    onQuit();
-    return;
-  }
-  QCoreApplication::quit();
+  if (services_.quit)
+    services_.quit();
+  else
+    QCoreApplication::quit();
 }
 
 }  // namespace numerina::ui

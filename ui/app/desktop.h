@@ -11,7 +11,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "ui/app/frmtask.h"
 #include "ui/calculator/shell.h"
@@ -20,11 +19,27 @@ namespace numerina::ui {
 
 class Calculator;
 
+// What the desktop leaves to the world around it. The program keeps the
+// defaults (every member unset); tests put their own in, so that ending the
+// program, the tray and the configuration dialog can be watched.
+struct DesktopServices {
+  // How long a pressed key shows pressed before it acts.
+  int keyFlashMs = KeyFlash::kDefaultFlashMs;
+  // Whether a tray shows the icon. Unset: the tray form tells.
+  std::function<bool()> trayShown;
+  // Ends the program once the tray icon is gone. Unset: the event loop ends.
+  std::function<void()> quit;
+  // Opens the configuration dialog, whose close calls closed. Unset: frmConfig.
+  std::function<void(std::function<void()> closed)> openConfiguration;
+  // Each new calculator window, before its start-up.
+  std::function<void(QWidget& window)> windowCreated;
+};
+
 class Desktop : public QObject, public CalculatorShell {
   Q_OBJECT
 
  public:
-  Desktop();
+  explicit Desktop(DesktopServices services = {});
   ~Desktop() override;
 
   // The start-up after the single-instance check: the calculator window,
@@ -55,18 +70,9 @@ class Desktop : public QObject, public CalculatorShell {
   void Minimise(QWidget& window) override;
   void Stampa(QWidget& window, Host& host, std::function<std::string()> tape) override;
   void OpenFile(const QString& path) override { standalone_.OpenFile(path); }
+  int KeyFlashMs() const override { return services_.keyFlashMs; }
 
-  Calculator* calculator() const { return calc_.get(); }
   frmTask& task() { return task_; }
-  int Creations() const { return creations_; }
-
-  // For tests: called with each new calculator before its start-up; ending
-  // the program; whether a tray is there, in place of asking the desktop.
-  std::function<void(Calculator&)> onCreated;
-  std::function<void()> onQuit;
-  std::optional<bool> trayForTesting;
-  // Stands in for the configuration dialog where a test watches the call.
-  std::function<void()> apriConfigurazioneHook;
 
  private slots:
   void TrayChanged();
@@ -74,10 +80,10 @@ class Desktop : public QObject, public CalculatorShell {
  private:
   void Create();
 
+  const DesktopServices services_;
   StandaloneShell standalone_;
   frmTask task_;
   std::unique_ptr<Calculator> calc_;
-  int creations_ = 0;
 };
 
 }  // namespace numerina::ui

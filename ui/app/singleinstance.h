@@ -37,9 +37,6 @@ class SingleInstance : public QObject {
   // timeoutMs. False when nobody answered.
   bool AskRunningToShow(int timeoutMs = 1000);
 
-  QString LockPath() const { return lockPath_; }
-  QString SocketPath() const { return socketPath_; }
-
   // The key both names derive from (user id and folder hash).
   static QString KeyFor(const QString& programFolder);
 

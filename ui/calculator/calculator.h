@@ -61,34 +61,25 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void OnDisplayChanged(std::string_view display);
   void RefreshFromEngine();
   TapeView& Tape();
-  // Builds the tape box and the display (see calculator.cpp); Tape() and
-  // display() build them too when needed earlier.
+  // Builds the tape box and the display (see calculator.cpp); Tape()
+  // builds them too when needed earlier.
   void BuildTextWidgets();
   void GiveFocusToFocus();
-
-  // For tests and tools.
-  Engine& engine() { return engine_; }
-  QtHost& host() { return host_; }
-  KeyFlash& flash() { return flash_; }
-  WindowMover& mover() { return *mover_; }
-  FocusButton& focusButton() { return *focus_; }
-  DisplayLabel& display();
-  PictureButton& keyButton(int row) { return *keys_[row]; }
-  PictureButton& toolButton(Tool tool) { return *tools_[ToolIndex(tool)]; }
-  PictureButton& bannerButton(int which) { return *banners_[which == 1 ? 0 : 1]; }
-  bool ReportVisibile() const { return reportVisibile_; }
+  // Message boxes stay above a window that stays above the others.
   bool OnTop() const;
-  bool KeyLooksPressed(int row) const;
-  bool ToolLooksPressed(Tool tool) const;
-  bool BannerLooksPressed(int which) const { return bannerDown_[which == 1 ? 0 : 1]; }
-  // What a banner shows: nothing (hidden), the logo, or a picture.
-  enum class BannerShows { Hidden, Empty, Logo, Picture };
-  BannerShows Banner(int which) const { return bannerShows_[which == 1 ? 0 : 1]; }
-  QString NameText() const { return name_; }
-  // The name as drawn: cut with "…" where it would run into the buttons.
-  QString NameShown() const;
-  QPoint NamePos() const { return namePos_; }
-  QString MemText() const { return mem_; }
+  // A clear all reads the settings again; a move still settling is written
+  // first, so that the position read back is the new one.
+  void RerunStartup();
+
+  // The name label: its text, the text as drawn (cut with "…" where it
+  // would run into the buttons) and its place.
+  // Test-only (tests, configprobe): the name is painted, glyphs cannot be read back.
+  struct NameLabel {
+    QString text;
+    QString shown;
+    QPoint pos;
+  };
+  NameLabel Name() const { return {name_, NameShown(), namePos_}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -107,6 +98,12 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void ButtonPressed(PictureButton& button) override;
   void ButtonReleased(PictureButton& button, bool acts) override;
   void ButtonActivated(PictureButton& button) override;
+
+  // What a banner shows: nothing (hidden), the logo, or a picture.
+  enum class BannerShows { Hidden, Empty, Logo, Picture };
+
+  bool KeyLooksPressed(int row) const { return flash_.LooksPressed(row); }
+  bool ToolLooksPressed(Tool tool) const;
 
   // Keyboard (calculator_keys.cpp).
   void FocusKeyDown(QKeyEvent* event);
@@ -144,7 +141,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void SetName(const QString& text, QPoint pos);
   void SavePosition(QPoint topLeft);
 
-  // Canvas.
+  // Canvas (calculator_paint.cpp).
   void PaintBanner(QPainter& p, int which) const;
   void PaintTexts(QPainter& p) const;
   QRect BannerFrame(int which) const;
@@ -152,6 +149,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QRect NameRect() const;
   int NameLimit() const;
   QRect NameArea() const;
+  QString NameShown() const;
   void UpdateTool(Tool tool) {
     const ToolDef& t = kTools[ToolIndex(tool)];
     update(QRect(t.x, t.y, kToolSize, kToolSize));

@@ -6,7 +6,8 @@
 
 namespace numerina::ui {
 
-KeyFlash::KeyFlash(QObject* parent) : QObject(parent) {
+KeyFlash::KeyFlash(int flashMs, QObject* parent)
+    : QObject(parent), flashMs_(flashMs < 0 ? 0 : flashMs) {
   clock_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);

@@ -30,11 +30,8 @@ class KeyFlash : public QObject {
   // A look that no picture shows (a press that draws in its own way).
   static constexpr int kNoLook = -1;
 
-  explicit KeyFlash(QObject* parent = nullptr);
-
-  // 0 in tests: a keyboard press then acts at once, inside Press.
-  void SetFlashMs(int ms) { flashMs_ = ms < 0 ? 0 : ms; }
-  int FlashMs() const { return flashMs_; }
+  // With a flash of 0 ms a keyboard press acts at once, inside Press.
+  explicit KeyFlash(int flashMs = kDefaultFlashMs, QObject* parent = nullptr);
 
   // A keyboard press: look pressed now, release and action after the flash.
   void Press(int look, Action action);
@@ -47,9 +44,8 @@ class KeyFlash : public QObject {
   void ReleaseAllHeld();
 
   bool LooksPressed(int look) const;
+  // Nothing waits: every press has acted or been dropped.
   bool Idle() const { return queue_.empty(); }
-  bool RunningAction() const { return running_ > 0; }
-  std::size_t Queued() const { return queue_.size(); }
 
  signals:
   void LookChanged(int look);
@@ -74,7 +70,7 @@ class KeyFlash : public QObject {
   std::map<int, int> pressedLooks_;  // look -> presses showing it
   QElapsedTimer clock_;
   QTimer timer_;
-  int flashMs_ = kDefaultFlashMs;
+  const int flashMs_;
   int nextTicket_ = 1;
   int running_ = 0;
   bool processing_ = false;

@@ -6,7 +6,6 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/tapeview.h"
 #include "ui/widgets/messagebox.h"
-#include "ui/widgets/windowmove.h"
 
 namespace numerina::ui {
 
@@ -40,11 +39,6 @@ void QtHost::TapeCaretToEnd(bool) {
 
 void QtHost::DisplayChanged(std::string_view display) { window_.OnDisplayChanged(display); }
 
-void QtHost::RerunStartup(Engine&) {
-  // A move that is still settling is written first, so that re-reading the
-  // position does not put the window back where it was before the move.
-  window_.mover().Flush();
-  window_.CaricaConf();
-}
+void QtHost::RerunStartup(Engine&) { window_.RerunStartup(); }
 
 }  // namespace numerina::ui

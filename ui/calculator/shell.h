@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/calculator/keyflash.h"
+
 class QWidget;
 
 namespace numerina {
@@ -38,6 +40,9 @@ class CalculatorShell {
   virtual void Stampa(QWidget& window, Host& host, std::function<std::string()> tape) = 0;
   // Opens a local file (the help page) with the desktop's viewer.
   virtual void OpenFile(const QString& path) = 0;
+  // How long a pressed key shows pressed before it acts; a program that
+  // drives the window by itself may want it to act at once (0).
+  virtual int KeyFlashMs() const { return KeyFlash::kDefaultFlashMs; }
 };
 
 // The window alone: no tray, no other windows, no printing; the end of the

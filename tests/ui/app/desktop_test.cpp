@@ -25,29 +25,49 @@ void FlushDeletes() {
 }
 
 // The program's desktop in a program folder of its own, with a tray (or
-// not), ending and the configuration dialog watched instead of acted.
+// not), ending and the configuration dialog watched instead of acted (the
+// real dialog once realConfiguration is set), keys acting at once.
 struct DesktopRig {
   ProgramFolder folder;
   BoxWatch boxes;
-  Desktop desktop;
+  bool tray;
   int quits = 0;
   int configs = 0;
   bool flagAtConfig = false;
+  bool realConfiguration = false;
+  int creations = 0;
+  QPointer<Calculator> window;  // the last one made, until it is deleted
+  Desktop desktop;
 
-  explicit DesktopRig(bool tray, const QStringList& settings = {}) {
+  explicit DesktopRig(bool withTray, const QStringList& settings = {})
+      : tray(withTray), desktop(Services()) {
     QuietOffscreenWarnings();
     if (!settings.isEmpty()) folder.WriteSettings(settings);
-    desktop.trayForTesting = tray;
-    desktop.onQuit = [this] { ++quits; };
-    desktop.apriConfigurazioneHook = [this] {
-      ++configs;
-      flagAtConfig = AperturaDaBarra;
-    };
-    desktop.onCreated = [](Calculator& c) { c.flash().SetFlashMs(0); };
     desktop.Start();
     QCoreApplication::processEvents();  // the tray form loads after the window
   }
-  Calculator& calc() { return *desktop.calculator(); }
+  Calculator& calc() { return *window; }
+
+ private:
+  DesktopServices Services() {
+    DesktopServices s;
+    s.keyFlashMs = 0;
+    s.trayShown = [this] { return tray; };
+    s.quit = [this] { ++quits; };
+    s.openConfiguration = [this](std::function<void()> closed) {
+      if (realConfiguration) {
+        frmConfig::Apri(std::move(closed));
+        return;
+      }
+      ++configs;
+      flagAtConfig = AperturaDaBarra;
+    };
+    s.windowCreated = [this](QWidget& w) {
+      ++creations;
+      window = qobject_cast<Calculator*>(&w);
+    };
+    return s;
+  }
 };
 
 // A picture button or a text of a small window by its design name.
@@ -116,7 +136,7 @@ class DesktopTest : public QObject {
     // Visible already: nothing changes, not even the window object.
     const QPoint where = calc->pos();
     task.Tray_Activated(QSystemTrayIcon::DoubleClick);
-    QCOMPARE(rig.desktop.calculator(), calc);
+    QCOMPARE(rig.window.data(), calc);
     QCOMPARE(calc->pos(), where);
 
     calc->hide();
@@ -155,15 +175,17 @@ class DesktopTest : public QObject {
     QFETCH(QString, way);
     DesktopRig rig(true, {"Decimali=3"});
     Calculator* old = &rig.calc();
+    // The memory indicator sits on the display glass, left of the number.
+    const QImage noMemory = Pixels(*old, layout::kMemRect);
     ClickKeys(*old, "5 M 1 2 + 3 = 7");
-    QCOMPARE(old->MemText(), QStringLiteral("M"));
+    QVERIFY(Pixels(*old, layout::kMemRect) != noMemory);
     QVERIFY(!rig.calc().Tape().TapeText().isEmpty());
     // Focus has the keyboard: Esc unloads the window, the program goes on.
-    QTest::keyClick(&old->focusButton(), Qt::Key_Escape);
+    QTest::keyClick(&FocusButtonOf(*old), Qt::Key_Escape);
     QPointer<Calculator> gone(old);
     FlushDeletes();
     QVERIFY(gone.isNull());
-    QVERIFY(!rig.desktop.calculator());
+    QVERIFY(!rig.window.data());
     QCOMPARE(rig.quits, 0);
     // A changed setting shows in the new window.
     rig.folder.WriteSettings({"Decimali=1"});
@@ -185,28 +207,29 @@ class DesktopTest : public QObject {
       QTest::mouseClick(&Button(frmAbout::Aperto(), "Image3"), Qt::LeftButton);
     } else {
       // The real dialog: its close with the flag set brings the window back.
-      rig.desktop.apriConfigurazioneHook = nullptr;
+      rig.realConfiguration = true;
       AperturaDaBarra = true;
       rig.desktop.ApriConfigurazione();
       QVERIFY(frmConfig::Aperto());
       QTest::keyClick(frmConfig::Aperto(), Qt::Key_Escape);
     }
-    QVERIFY(rig.desktop.calculator());
+    QVERIFY(rig.window.data());
     Calculator& fresh = rig.calc();
     QVERIFY(fresh.isVisible());
-    QCOMPARE(rig.desktop.Creations(), 2);
-    QCOMPARE(fresh.display().text(), QStringLiteral("0,"));
+    QCOMPARE(rig.creations, 2);
+    QCOMPARE(DisplayOf(fresh).text(), QStringLiteral("0,"));
     QCOMPARE(fresh.Tape().TapeText(), QString());
-    QCOMPARE(fresh.MemText(), QString());
-    QCOMPARE(fresh.engine().Snapshot().DecimalPlaces, 1);
-    // The new window works and unloads again like the first.
+    QCOMPARE(Pixels(fresh, layout::kMemRect), noMemory);
+    // The new window works and unloads again like the first; it writes
+    // numbers with the changed setting's one decimal.
     ClickKeys(fresh, "4 +");
-    QCOMPARE(fresh.display().text(), QStringLiteral("4,"));
+    QCOMPARE(DisplayOf(fresh).text(), QStringLiteral("4,"));
+    QCOMPARE(fresh.Tape().TapeText(), Tape("4,0···+"));
   }
 
   void trayConfigurationOpensTheDialogOnce() {
     DesktopRig rig(true);
-    rig.desktop.apriConfigurazioneHook = nullptr;
+    rig.realConfiguration = true;
     Calculator& calc = rig.calc();
     calc.hide();
     rig.desktop.task().mnuFile_Click(2);
@@ -226,9 +249,9 @@ class DesktopTest : public QObject {
     ClickTool(calc, Tool::Minimise);  // hide: to the taskbar instead
     QVERIFY(calc.isMinimized() || calc.windowState().testFlag(Qt::WindowMinimized));
     rig.desktop.MostraCalcolatrice();
-    QTest::keyClick(&calc.focusButton(), Qt::Key_Escape);
+    QTest::keyClick(&FocusButtonOf(calc), Qt::Key_Escape);
     QCOMPARE(rig.quits, 1);
-    QCOMPARE(rig.desktop.calculator(), &calc);
+    QCOMPARE(rig.window.data(), &calc);
   }
 
   void hideWithTrayHidesAndToolbarCloseRemovesIcon() {
@@ -358,7 +381,7 @@ class DesktopTest : public QObject {
   void bannerOpensPanelAndItsCloseBringsWindowBack() {
     DesktopRig rig(true);
     Calculator& calc = rig.calc();
-    QTest::mouseClick(&calc.bannerButton(2), Qt::LeftButton);
+    QTest::mouseClick(&BannerButton(calc, 2), Qt::LeftButton);
     QVERIFY(!calc.isVisible());
     QVERIFY(Shown(frmInfoDitta::Aperto()));
     PressAndReleaseOutside(Button(frmInfoDitta::Aperto(), "Image1"));

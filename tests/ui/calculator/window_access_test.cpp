@@ -47,7 +47,7 @@ void AccessTest::keysAreButtons() {
   Rig rig;
   rig.Start();
   QAccessibleInterface* key =
-      QAccessible::queryAccessibleInterface(&rig.calc->keyButton(KeyRow(label)));
+      QAccessible::queryAccessibleInterface(&KeyButton(*rig.calc, KeyRow(label)));
   QVERIFY(key);
   QCOMPARE(key->role(), QAccessible::Button);
   QCOMPARE(key->text(QAccessible::Name), name);
@@ -62,12 +62,12 @@ void AccessTest::pressActionActs() {
   rig.Start();
   for (const QString& label :
        {QStringLiteral("4"), QStringLiteral("×"), QStringLiteral("3"), QStringLiteral("=")})
-    QAccessible::queryAccessibleInterface(&rig.calc->keyButton(KeyRow(label)))
+    QAccessible::queryAccessibleInterface(&KeyButton(*rig.calc, KeyRow(label)))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(rig.Display(), QStringLiteral("12,"));
   QAccessibleInterface* report =
-      QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Report));
+      QAccessible::queryAccessibleInterface(&ToolButton(*rig.calc, Tool::Report));
   report->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(rig.calc->width(), 205);
 }
@@ -78,7 +78,7 @@ void AccessTest::toolsAreButtons() {
   rig.Start();
   for (const ToolDef& t : kTools) {
     QAccessibleInterface* tool =
-        QAccessible::queryAccessibleInterface(&rig.calc->toolButton(t.tool));
+        QAccessible::queryAccessibleInterface(&ToolButton(*rig.calc, t.tool));
     QVERIFY(tool);
     QCOMPARE(tool->role(), QAccessible::Button);
     QCOMPARE(tool->text(QAccessible::Name),
@@ -86,17 +86,17 @@ void AccessTest::toolsAreButtons() {
   }
   // A disabled button says so.
   ClickTool(*rig.calc, Tool::Fewer);
-  QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, 0);
   QAccessibleInterface* fewer =
-      QAccessible::queryAccessibleInterface(&rig.calc->toolButton(Tool::Fewer));
+      QAccessible::queryAccessibleInterface(&ToolButton(*rig.calc, Tool::Fewer));
   QVERIFY(fewer->state().disabled);
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234"));  // no decimals left
 }
 
 void AccessTest::displayExposesItsText() {
   Rig rig;
   rig.Start();
   TypeKeys(*rig.calc, "1234.5");
-  QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&rig.calc->display());
+  QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&DisplayOf(*rig.calc));
   QVERIFY(display);
   const QString all =
       display->text(QAccessible::Name) + QLatin1Char('|') + display->text(QAccessible::Value);
@@ -107,11 +107,11 @@ void AccessTest::cursors() {
   Rig rig;
   rig.Start();
   for (std::size_t row = 0; row < kKeys.size(); ++row)
-    QCOMPARE(rig.calc->keyButton(int(row)).cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(KeyButton(*rig.calc, int(row)).cursor().shape(), Qt::PointingHandCursor);
   for (const ToolDef& t : kTools)
-    QCOMPARE(rig.calc->toolButton(t.tool).cursor().shape(), Qt::PointingHandCursor);
-  QCOMPARE(rig.calc->bannerButton(2).cursor().shape(), Qt::PointingHandCursor);
-  QCOMPARE(rig.calc->display().cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(ToolButton(*rig.calc, t.tool).cursor().shape(), Qt::PointingHandCursor);
+  QCOMPARE(BannerButton(*rig.calc, 2).cursor().shape(), Qt::PointingHandCursor);
+  QCOMPARE(DisplayOf(*rig.calc).cursor().shape(), Qt::ArrowCursor);
   QCOMPARE(rig.calc->cursor().shape(), Qt::ArrowCursor);
 }
 

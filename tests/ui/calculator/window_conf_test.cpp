@@ -69,19 +69,19 @@ void ConfTest::noSettingsFile() {
   rig.Start();
   Calculator& c = *rig.calc;
   QCOMPARE(c.pos(), CentredPlace());
-  QVERIFY(c.OnTop());
+  QVERIFY(StaysOnTop(c));
   QCOMPARE(c.width(), 401);
   QCOMPARE(c.height(), 275);
-  QVERIFY(c.ReportVisibile());
-  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
-  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 2);
-  QVERIFY(c.Banner(2) == Calculator::BannerShows::Logo);
-  QVERIFY(c.Banner(1) == Calculator::BannerShows::Hidden);
-  QVERIFY(!c.bannerButton(1).isVisible());
-  QCOMPARE(c.NameText(), QStringLiteral("Numerina Desktop"));
-  QCOMPARE(c.NamePos(), QPoint(222, 6));
+  QVERIFY(ReportShown(c));
+  QCOMPARE(ToolButton(c, Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
+  QVERIFY(BannerShows(c, 2) == BannerLook::Logo);
+  QVERIFY(BannerShows(c, 1) == BannerLook::Hidden);
+  QVERIFY(!BannerButton(c, 1).isVisible());
+  QCOMPARE(c.Name().text, QStringLiteral("Numerina Desktop"));
+  QCOMPARE(c.Name().pos, QPoint(222, 6));
   QCOMPARE(rig.Display(), QStringLiteral("0,"));
-  QVERIFY(!rig.folder.HasSettings());  // start-up writes nothing
+  QVERIFY(!rig.folder.HasSettings());                           // start-up writes nothing
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234,00"));  // two decimals
 }
 
 void ConfTest::reportHidden() {
@@ -90,9 +90,9 @@ void ConfTest::reportHidden() {
   rig.Start();
   Calculator& c = *rig.calc;
   QCOMPARE(c.width(), 205);
-  QVERIFY(!c.ReportVisibile());
-  QVERIFY(c.ToolLooksPressed(Tool::Report));
-  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Mostra report"));
+  QVERIFY(!ReportShown(c));
+  QVERIFY(ToolLooksPressed(c, Tool::Report));
+  QCOMPARE(ToolButton(c, Tool::Report).toolTip(), QStringLiteral("Mostra report"));
   QCOMPARE(Setting(kReport), QStringLiteral("0"));
   // The narrow window is still placed as the full one would be.
   QCOMPARE(c.pos(), CentredPlace());
@@ -115,8 +115,8 @@ void ConfTest::reportShown() {
   const bool hidden = line == QLatin1String("Report= 0 ");
   QCOMPARE(rig.calc->width(), hidden ? 205 : 401);
   if (!hidden) {
-    QCOMPARE(rig.calc->toolButton(Tool::Report).toolTip(), QStringLiteral("Report"));
-    QVERIFY(!rig.calc->ToolLooksPressed(Tool::Report));
+    QCOMPARE(ToolButton(*rig.calc, Tool::Report).toolTip(), QStringLiteral("Report"));
+    QVERIFY(ToolLooksReleased(*rig.calc, Tool::Report));
   }
 }
 
@@ -135,7 +135,7 @@ void ConfTest::primoPiano() {
   Rig rig;
   rig.folder.WriteSettings({"PrimoPiano=" + value});
   rig.Start();
-  QCOMPARE(rig.calc->OnTop(), onTop);
+  QCOMPARE(StaysOnTop(*rig.calc), onTop);
   QVERIFY(rig.calc->isVisible());
 }
 
@@ -180,11 +180,12 @@ void ConfTest::decimali() {
   Rig rig;
   rig.folder.WriteSettings({"Decimali=" + value});
   rig.Start();
-  QCOMPARE(rig.calc->engine().Snapshot().DecimalPlaces, places);
-  QVERIFY(rig.calc->toolButton(Tool::More).isEnabled());
-  QVERIFY(rig.calc->toolButton(Tool::Fewer).isEnabled());
+  QVERIFY(ToolButton(*rig.calc, Tool::More).isEnabled());
+  QVERIFY(ToolButton(*rig.calc, Tool::Fewer).isEnabled());
+  QCOMPARE(rig.NumberAsWritten(),
+           places == 0 ? QStringLiteral("1.234") : "1.234," + QString(places, QLatin1Char('0')));
   TypeKeys(*rig.calc, "1+");
-  const QString line = rig.TapeShown();
+  const QString line = rig.TapeShown().split(QStringLiteral("\r\n")).back();
   QCOMPARE(line.section(QChar(0x00A0), 0, 0),
            places == 0 ? QStringLiteral("1") : "1," + QString(places, QLatin1Char('0')));
 }
@@ -211,8 +212,8 @@ void ConfTest::nome() {
   Rig rig;
   rig.folder.WriteSettings(lines);
   rig.Start();
-  QCOMPARE(rig.calc->NameText(), name);
-  QCOMPARE(rig.calc->NamePos(), place);
+  QCOMPARE(rig.calc->Name().text, name);
+  QCOMPARE(rig.calc->Name().pos, place);
 }
 
 void ConfTest::bannerPicture_data() {
@@ -240,10 +241,10 @@ void ConfTest::bannerPicture() {
                             "Banner=" + (bareName ? QStringLiteral("logo ditta.png") : path)});
   rig.Start();
   Calculator& c = *rig.calc;
-  QVERIFY(c.Banner(place) == Calculator::BannerShows::Picture);
-  QVERIFY(c.Banner(3 - place) == Calculator::BannerShows::Hidden);
-  QCOMPARE(c.bannerButton(place).geometry(), shown);
-  QVERIFY(c.bannerButton(place).isVisible());
+  QVERIFY(BannerShows(c, place) == BannerLook::Picture);
+  QVERIFY(BannerShows(c, 3 - place) == BannerLook::Hidden);
+  QCOMPARE(BannerButton(c, place).geometry(), shown);
+  QVERIFY(BannerButton(c, place).isVisible());
   const QImage canvas = c.grab(QRect(0, 0, 400, 275)).toImage();
   QCOMPARE(QColor(canvas.pixel(shown.topLeft())), colour);
   QCOMPARE(QColor(canvas.pixel(shown.bottomRight())), colour);
@@ -271,15 +272,15 @@ void ConfTest::bannerFallsBackToTheLogo() {
   broken.close();
   rig.folder.WriteSettings({QStringLiteral("BannerPos=%1").arg(place), "Banner=" + file});
   rig.Start();
-  QVERIFY(rig.calc->Banner(2) == Calculator::BannerShows::Logo);
-  QVERIFY(rig.calc->Banner(1) == Calculator::BannerShows::Hidden);
+  QVERIFY(BannerShows(*rig.calc, 2) == BannerLook::Logo);
+  QVERIFY(BannerShows(*rig.calc, 1) == BannerLook::Hidden);
 }
 
 void ConfTest::bannerPlaces_data() {
   QTest::addColumn<QString>("value");
   QTest::addColumn<int>("banner1");
   QTest::addColumn<int>("banner2");
-  using S = Calculator::BannerShows;
+  using S = BannerLook;
   QTest::newRow("empty") << "" << int(S::Hidden) << int(S::Logo);
   QTest::newRow("0") << "0" << int(S::Hidden) << int(S::Logo);
   QTest::newRow("other number") << "5" << int(S::Empty) << int(S::Empty);
@@ -293,8 +294,8 @@ void ConfTest::bannerPlaces() {
   Rig rig;
   rig.folder.WriteSettings({"BannerPos=" + value, "Banner="});
   rig.Start();
-  QCOMPARE(int(rig.calc->Banner(1)), banner1);
-  QCOMPARE(int(rig.calc->Banner(2)), banner2);
+  QCOMPARE(int(BannerShows(*rig.calc, 1)), banner1);
+  QCOMPARE(int(BannerShows(*rig.calc, 2)), banner2);
 }
 
 void ConfTest::clearAllLeavesTheWindowWhereItWas_data() {
@@ -313,17 +314,17 @@ void ConfTest::clearAllLeavesTheWindowWhereItWas() {
   rig.Start();
   Calculator& c = *rig.calc;
   const QRect before = c.geometry();
-  const bool onTop = c.OnTop();
-  const QString name = c.NameText();
-  const QPoint namePos = c.NamePos();
+  const bool onTop = StaysOnTop(c);
+  const QString name = c.Name().text;
+  const QPoint namePos = c.Name().pos;
   Watcher watch(c);
   TypeKeys(c, "5+5=");
   ClickKeys(c, "C");
   QCOMPARE(rig.Display(), QStringLiteral("0,"));
   QCOMPARE(c.geometry(), before);
-  QCOMPARE(c.OnTop(), onTop);
-  QCOMPARE(c.NameText(), name);
-  QCOMPARE(c.NamePos(), namePos);
+  QCOMPARE(StaysOnTop(c), onTop);
+  QCOMPARE(c.Name().text, name);
+  QCOMPARE(c.Name().pos, namePos);
   QCOMPARE(watch.hides, 0);
   QCOMPARE(watch.shows, 0);
   QCOMPARE(watch.moves, 0);
@@ -337,14 +338,14 @@ void ConfTest::clearAllAppliesChangedSettings() {
   rig.Start();
   Calculator& c = *rig.calc;
   rig.folder.WriteSettings({"Decimali=0", "PrimoPiano=0", "Nome=Secondo", "Posizione=1500,3000"});
-  QTest::keyClick(&c.focusButton(), Qt::Key_Delete);
-  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 0);
-  QVERIFY(!c.OnTop());
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_Delete);
+  QVERIFY(!StaysOnTop(c));
   QVERIFY(c.isVisible());
-  QCOMPARE(c.NameText(), QStringLiteral("Secondo"));
+  QCOMPARE(c.Name().text, QStringLiteral("Secondo"));
   QCOMPARE(c.pos(), QPoint(200, 100));
   TypeKeys(c, "7+");
   QVERIFY(rig.TapeShown().startsWith(Tape("7···+")));
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234"));  // no decimals
 }
 
 }  // namespace numerina::ui::test

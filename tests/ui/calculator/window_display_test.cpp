@@ -4,6 +4,7 @@
 // Run at 100 % and again at 200 % (QT_SCALE_FACTOR=2), checked by the
 // rendered pixels of the display and by the text it draws.
 #include "tests/support/window_support.h"
+#include "ui/calculator/displaylabel.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -62,7 +63,7 @@ void DisplayTest::wideNumbersStepTheFontDown() {
     else
       ClickKeys(c, key);
   }
-  DisplayLabel& d = c.display();
+  DisplayLabel& d = Control<DisplayLabel>(c, QStringLiteral("Readout1"));
   QCOMPARE(d.text(), shown);
   QCOMPARE(d.Fitted().shown, shown);  // all of it, sign included
   const int size = d.Fitted().font.pixelSize();
@@ -80,7 +81,7 @@ void DisplayTest::longerEntriesShowTheirEndAfterAMark() {
   QString digits;
   for (int i = 0; i < 40; ++i) digits += QChar(u'1' + i % 9);
   TypeKeys(c, digits);
-  DisplayLabel& d = c.display();
+  DisplayLabel& d = Control<DisplayLabel>(c, QStringLiteral("Readout1"));
   const QString shown = d.Fitted().shown;
   QVERIFY2(shown.startsWith(QChar(0x2026)), qPrintable(shown));
   QVERIFY(shown.size() > 10);

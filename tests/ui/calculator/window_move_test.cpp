@@ -9,6 +9,13 @@
 namespace numerina::ui::test {
 namespace {
 
+// The window's mover, the helper object that runs its moves.
+WindowMover& Mover(Calculator& c) {
+  WindowMover* mover = c.findChild<WindowMover*>();
+  if (!mover) qFatal("the window has no mover");
+  return *mover;
+}
+
 void Send(QWidget& w, QEvent::Type type, QPoint local, Qt::MouseButton button,
           Qt::MouseButtons buttons) {
   const QPointF global = w.mapToGlobal(QPointF(local));
@@ -88,15 +95,18 @@ void MoveTest::bannerFrameMovesOnTheFirstMove() {
   // Banner1 is hidden: its whole frame moves the window.
   Send(c, QEvent::MouseButtonPress, QPoint(40, 85), Qt::LeftButton, Qt::LeftButton);
   QCOMPARE(c.pos(), QPoint(100, 100));
-  QVERIFY(!c.mover().Active());
+  QVERIFY(!Mover(c).Active());
   Drag(c, QPoint(40, 85), QPoint(30, 15));
   QCOMPARE(c.pos(), QPoint(130, 115));
   QCOMPARE(Setting(kPosizione), QStringLiteral("1725,1950"));
   // The logo in the top-left frame is a picture, not the frame: no move.
-  QTest::mousePress(&c.bannerButton(2), Qt::LeftButton, {}, QPoint(10, 5));
-  QVERIFY(c.BannerLooksPressed(2));
-  QTest::mouseRelease(&c.bannerButton(2), Qt::LeftButton, {}, QPoint(10, 5));
-  QVERIFY(!c.BannerLooksPressed(2));
+  // Pressed, the picture gets a dark one-pixel border.
+  const QImage released = Pixels(c, BannerFrame(2));
+  QTest::mousePress(&BannerButton(c, 2), Qt::LeftButton, {}, QPoint(10, 5));
+  QCOMPARE(QColor(c.grab().toImage().pixel(BannerButton(c, 2).geometry().topLeft())),
+           QColor(32, 36, 40));
+  QTest::mouseRelease(&BannerButton(c, 2), Qt::LeftButton, {}, QPoint(10, 5));
+  QCOMPARE(Pixels(c, BannerFrame(2)), released);
   QCOMPARE(c.pos(), QPoint(130, 115));
 }
 
@@ -105,12 +115,12 @@ void MoveTest::labelsAndKeysNeverMove() {
   rig.folder.WriteSettings({"Posizione=1500,1500"});
   rig.Start();
   Calculator& c = *rig.calc;
-  Drag(c, c.NamePos() + QPoint(3, 3), QPoint(40, 40));  // the name label
-  Drag(c, QPoint(20, 45), QPoint(40, 40));              // the memory indicator
+  Drag(c, c.Name().pos + QPoint(3, 3), QPoint(40, 40));  // the name label
+  Drag(c, QPoint(20, 45), QPoint(40, 40));               // the memory indicator
   QCOMPARE(c.pos(), QPoint(100, 100));
-  QTest::mousePress(&c.keyButton(KeyRow("5")), Qt::LeftButton);
-  QTest::mouseMove(&c.keyButton(KeyRow("5")), QPoint(60, 60));
-  QTest::mouseRelease(&c.keyButton(KeyRow("5")), Qt::LeftButton, {}, QPoint(60, 60));
+  QTest::mousePress(&KeyButton(c, KeyRow("5")), Qt::LeftButton);
+  QTest::mouseMove(&KeyButton(c, KeyRow("5")), QPoint(60, 60));
+  QTest::mouseRelease(&KeyButton(c, KeyRow("5")), Qt::LeftButton, {}, QPoint(60, 60));
   QCOMPARE(c.pos(), QPoint(100, 100));
   QVERIFY(!rig.folder.SettingsFile().isEmpty());
   QCOMPARE(Setting(kPosizione), QStringLiteral("1500,1500"));
@@ -132,12 +142,12 @@ void MoveTest::lateMoveEventsAreWritten() {
   Rig rig;
   rig.Start();
   Calculator& c = *rig.calc;
-  c.mover().SetSettleMs(50);
+  Mover(c).SetSettleMs(50);
   Drag(c, QPoint(5, 150), QPoint(20, 0));
   c.move(c.pos() + QPoint(7, 9));
   const QPoint late = c.pos();
   QTRY_COMPARE(Setting(kPosizione), QStringLiteral("%1,%2").arg(late.y() * 15).arg(late.x() * 15));
-  QTRY_VERIFY(!c.mover().Active());
+  QTRY_VERIFY(!Mover(c).Active());
   // Once settled, other moves are not "drags" and write nothing.
   c.move(c.pos() + QPoint(5, 5));
   QTest::qWait(120);
@@ -156,14 +166,14 @@ void MoveTest::quickClicksNeverStartAMove() {
   for (int i = 0; i < 10; ++i) {
     rig.folder.WriteSettings({"Posizione=0,0"});
     Send(c, QEvent::MouseButtonPress, QPoint(5, 150), Qt::LeftButton, Qt::LeftButton);
-    QVERIFY(!c.mover().Active());
+    QVERIFY(!Mover(c).Active());
     QMouseEvent move(QEvent::MouseMove, QPointF(5 + near, 150),
                      c.mapToGlobal(QPointF(5 + near, 150)), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&c, &move);
-    QVERIFY(!c.mover().Active());
+    QVERIFY(!Mover(c).Active());
     Send(c, QEvent::MouseButtonRelease, QPoint(5 + near, 150), Qt::LeftButton, Qt::NoButton);
-    QVERIFY(!c.mover().Active());
+    QVERIFY(!Mover(c).Active());
     QCOMPARE(c.pos(), QPoint(100, 100));
     QCOMPARE(Setting(kPosizione), QStringLiteral("1500,1500"));  // the click still writes it
   }

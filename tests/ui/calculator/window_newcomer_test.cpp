@@ -33,19 +33,19 @@ void NewcomerTest::standardShortcuts() {
   // Ctrl+C copies as the toolbar does and flashes its button; it is not
   // the "c" of clear all.
   clipboard->clear();
-  QTest::keyClick(&c.focusButton(), Qt::Key_C, Qt::ControlModifier);
-  QVERIFY(c.ToolLooksPressed(Tool::Copy));
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_C, Qt::ControlModifier);
+  QVERIFY(ToolLooksPressed(c, Tool::Copy));
   QTRY_COMPARE(clipboard->text(), QStringLiteral("15,5"));
-  QTRY_VERIFY(!c.ToolLooksPressed(Tool::Copy));
+  QTRY_VERIFY(ToolLooksReleased(c, Tool::Copy));
   QCOMPARE(rig.Display(), QStringLiteral("15,5"));
   // Ctrl+V pastes a spreadsheet cell, line end and all.
   clipboard->setText(QStringLiteral("42\n"));
-  QTest::keyClick(&c.focusButton(), Qt::Key_V, Qt::ControlModifier);
-  QVERIFY(c.ToolLooksPressed(Tool::Paste));
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_V, Qt::ControlModifier);
+  QVERIFY(ToolLooksPressed(c, Tool::Paste));
   QTRY_COMPARE(rig.Display(), QStringLiteral("42,"));
   // Ctrl+Shift+C: the whole tape, one line per line.
-  QTRY_VERIFY(!c.ToolLooksPressed(Tool::Paste));
-  QTest::keyClick(&c.focusButton(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTRY_VERIFY(ToolLooksReleased(c, Tool::Paste));
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   QString tape = rig.TapeShown();
   tape.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   QVERIFY(tape.contains(QLatin1String("15,5")));
@@ -83,22 +83,22 @@ void NewcomerTest::tapeMenu() {
   QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
                           tape.mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(tape.viewport(), &click);
-  QVERIFY(c.focusButton().hasFocus());
+  QVERIFY(FocusButtonOf(c).hasFocus());
 }
 
 void NewcomerTest::keyTooltips() {
   Rig rig;
   rig.Start();
   Calculator& c = *rig.calc;
-  QCOMPARE(c.keyButton(KeyRow("CE")).toolTip(),
+  QCOMPARE(KeyButton(c, KeyRow("CE")).toolTip(),
            QStringLiteral("CE: cancella l'ultima cifra (Backspace)"));
-  QCOMPARE(c.keyButton(KeyRow("CR")).toolTip(),
+  QCOMPARE(KeyButton(c, KeyRow("CR")).toolTip(),
            QStringLiteral("CR: azzera il numero e il nastro (Home)"));
-  QCOMPARE(c.keyButton(KeyRow("C")).toolTip(),
+  QCOMPARE(KeyButton(c, KeyRow("C")).toolTip(),
            QStringLiteral("C: azzera il calcolo, il nastro resta (C o Canc)"));
   for (std::size_t row = 0; row < kKeys.size(); ++row) {
     const QString label = QString::fromUtf8(kKeys[row].label.data(), kKeys[row].label.size());
-    QVERIFY2(c.keyButton(static_cast<int>(row)).toolTip().startsWith(label + QLatin1Char(':')),
+    QVERIFY2(KeyButton(c, static_cast<int>(row)).toolTip().startsWith(label + QLatin1Char(':')),
              qPrintable(label));
   }
 }
@@ -120,9 +120,9 @@ void NewcomerTest::longNameEndsInAMark() {
     Rig rig;
     rig.folder.WriteSettings({"Nome=" + nome, "NomePos=" + nomePos});
     rig.Start();
-    if (shown) *shown = rig.calc->NameShown();
+    if (shown) *shown = rig.calc->Name().shown;
     // The skin is 400 pixels wide (the window's last column is outside it).
-    const QRect row(limit, rig.calc->NamePos().y(), 400 - limit, 16);
+    const QRect row(limit, rig.calc->Name().pos.y(), 400 - limit, 16);
     return rig.calc->grab().toImage().copy(row);
   };
   QString shown;
@@ -138,14 +138,14 @@ void NewcomerTest::reportShownByClearAllSaysHide() {
   rig.Start();
   Calculator& c = *rig.calc;
   QCOMPARE(c.width(), 205);
-  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Mostra report"));
+  QCOMPARE(ToolButton(c, Tool::Report).toolTip(), QStringLiteral("Mostra report"));
   // "Report" no longer holds "0" (its write failed, or another hand): a
   // clear all shows the report again, and the button must say what it now
   // does.
   rig.folder.WriteSettings({});
   ClickKeys(c, "C");
   QCOMPARE(c.width(), 401);
-  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
+  QCOMPARE(ToolButton(c, Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
 }
 
 }  // namespace numerina::ui::test

@@ -33,24 +33,25 @@ void ToolbarTest::fewerDecimalsTwiceThenMore() {
   rig.folder.WriteSettings({"Decimali=2"});
   rig.Start();
   Calculator& c = *rig.calc;
-  QVERIFY(c.toolButton(Tool::More).isEnabled());
-  QVERIFY(c.toolButton(Tool::Fewer).isEnabled());
+  QVERIFY(ToolButton(c, Tool::More).isEnabled());
+  QVERIFY(ToolButton(c, Tool::Fewer).isEnabled());
   ClickTool(c, Tool::Fewer);
   QCOMPARE(Setting(kDecimali), QStringLiteral("1"));
   ClickTool(c, Tool::Fewer);
-  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 0);
-  QCOMPARE(std::string(c.engine().Snapshot().CurrentPattern), std::string("#,##0"));
-  QVERIFY(!c.toolButton(Tool::Fewer).isEnabled());
-  QVERIFY(c.toolButton(Tool::More).isEnabled());
+  QVERIFY(!ToolButton(c, Tool::Fewer).isEnabled());
+  QVERIFY(ToolButton(c, Tool::More).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("0"));
+  // No decimals, thousands still grouped.
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234"));
+  QVERIFY(!rig.TapeShown().contains(QLatin1Char(',')));
   // A disabled button takes no clicks: nothing changes, nothing is written.
   rig.folder.WriteSettings({"Decimali=9"});
   ClickTool(c, Tool::Fewer);
   QCOMPARE(Setting(kDecimali), QStringLiteral("9"));
   ClickTool(c, Tool::More);
-  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 1);
-  QVERIFY(c.toolButton(Tool::More).isEnabled());
-  QVERIFY(c.toolButton(Tool::Fewer).isEnabled());
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234,0"));
+  QVERIFY(ToolButton(c, Tool::More).isEnabled());
+  QVERIFY(ToolButton(c, Tool::Fewer).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("1"));
 }
 
@@ -59,14 +60,14 @@ void ToolbarTest::moreDecimalsAtFour() {
   rig.folder.WriteSettings({"Decimali=4"});
   rig.Start();
   Calculator& c = *rig.calc;
-  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 4);
-  QVERIFY(c.toolButton(Tool::More).isEnabled());  // enabled at start whatever the number
+  QVERIFY(ToolButton(c, Tool::More).isEnabled());  // enabled at start whatever the number
   QVERIFY(!rig.folder.SettingsFile().isEmpty());
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234,0000"));
   ClickTool(c, Tool::More);
-  QCOMPARE(c.engine().Snapshot().DecimalPlaces, 4);
-  QVERIFY(!c.toolButton(Tool::More).isEnabled());
-  QVERIFY(c.toolButton(Tool::Fewer).isEnabled());
+  QVERIFY(!ToolButton(c, Tool::More).isEnabled());
+  QVERIFY(ToolButton(c, Tool::Fewer).isEnabled());
   QCOMPARE(Setting(kDecimali), QStringLiteral("4"));
+  QCOMPARE(rig.NumberAsWritten(), QStringLiteral("1.234,0000"));
 }
 
 void ToolbarTest::decimalsApplyToTheNextNumber() {
@@ -87,17 +88,17 @@ void ToolbarTest::reportToggle() {
   Calculator& c = *rig.calc;
   const QPoint left = c.pos();
   QCOMPARE(c.width(), 401);
-  QVERIFY(c.ReportVisibile());
+  QVERIFY(ReportShown(c));
   ClickTool(c, Tool::Report);
   QCOMPARE(c.width(), 205);
   QCOMPARE(c.height(), 275);
   QCOMPARE(c.pos(), left);
-  QVERIFY(!c.ReportVisibile());
-  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Mostra report"));
+  QVERIFY(!ReportShown(c));
+  QCOMPARE(ToolButton(c, Tool::Report).toolTip(), QStringLiteral("Mostra report"));
   QCOMPARE(Setting(kReport), QStringLiteral("0"));
   ClickTool(c, Tool::Report);
   QCOMPARE(c.width(), 401);
-  QCOMPARE(c.toolButton(Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
+  QCOMPARE(ToolButton(c, Tool::Report).toolTip(), QStringLiteral("Nascondi report"));
   QCOMPARE(Setting(kReport), QStringLiteral("1"));
   QCOMPARE(c.pos(), left);
 }
@@ -106,60 +107,69 @@ void ToolbarTest::reportButtonLook() {
   Rig rig;
   rig.Start();
   Calculator& c = *rig.calc;
-  QVERIFY(!c.ToolLooksPressed(Tool::Report));
-  QTest::mousePress(&c.toolButton(Tool::Report), Qt::LeftButton);
-  QVERIFY(c.ToolLooksPressed(Tool::Report));
-  QTest::mouseRelease(&c.toolButton(Tool::Report), Qt::LeftButton);
+  QVERIFY(ToolLooksReleased(c, Tool::Report));
+  QTest::mousePress(&ToolButton(c, Tool::Report), Qt::LeftButton);
+  QVERIFY(ToolLooksPressed(c, Tool::Report));
+  QTest::mouseRelease(&ToolButton(c, Tool::Report), Qt::LeftButton);
   // Stays pressed while the report is hidden.
-  QVERIFY(c.ToolLooksPressed(Tool::Report));
-  QVERIFY(!c.ReportVisibile());
+  QVERIFY(ToolLooksPressed(c, Tool::Report));
+  QVERIFY(!ReportShown(c));
   ClickTool(c, Tool::Report);
-  QVERIFY(!c.ToolLooksPressed(Tool::Report));
-  QVERIFY(c.ReportVisibile());
+  QVERIFY(ToolLooksReleased(c, Tool::Report));
+  QVERIFY(ReportShown(c));
   // The keys still look released after the panel came back.
-  for (std::size_t row = 0; row < kKeys.size(); ++row) QVERIFY(!c.KeyLooksPressed(int(row)));
+  for (std::size_t row = 0; row < kKeys.size(); ++row) QVERIFY(KeyLooksReleased(c, int(row)));
   // A right press draws what a click would do, and does nothing.
   ClickTool(c, Tool::Report, Qt::RightButton);
-  QVERIFY(c.ToolLooksPressed(Tool::Report));
-  QVERIFY(c.ReportVisibile());
+  QVERIFY(ToolLooksPressed(c, Tool::Report));
+  QVERIFY(ReportShown(c));
 }
 
 void ToolbarTest::copyAndPaste_data() {
   QTest::addColumn<QString>("clipboard");
   QTest::addColumn<QString>("entry");
   QTest::addColumn<QString>("display");
+  // The tape after "+": the pasted entry is the operand.
+  QTest::addColumn<QString>("line");
   QTest::newRow("12,5") << "12,5"
                         << "12,5"
-                        << "12,5";
+                        << "12,5"
+                        << "12,50···+";
   QTest::newRow("thousands points") << "1.234,5"
                                     << "1234,5"
-                                    << "1.234,5";
+                                    << "1.234,5"
+                                    << "1.234,50···+";
   QTest::newRow("negative") << "-7"
                             << "-7"
-                            << "-7,";
+                            << "-7,"
+                            << "-7,00···+";
   QTest::newRow("a word") << "parola"
                           << "0,"
-                          << "0,";
+                          << "0,"
+                          << "0,00···+";
   QTest::newRow("empty") << ""
                          << "0,"
-                         << "0,";
+                         << "0,"
+                         << "0,00···+";
 }
 
 void ToolbarTest::copyAndPaste() {
   QFETCH(QString, clipboard);
   QFETCH(QString, entry);
   QFETCH(QString, display);
+  QFETCH(QString, line);
   Rig rig;
   rig.Start();
   QGuiApplication::clipboard()->setText(clipboard);
   ClickTool(*rig.calc, Tool::Paste);
-  QCOMPARE(QString::fromStdString(rig.calc->engine().EntryText()), entry);
   QCOMPARE(rig.Display(), display);
   if (entry != QLatin1String("0,")) {
-    QCOMPARE(rig.calc->engine().Snapshot().EntryTag, EntryState::Digits);
+    QVERIFY(rig.TapeShown().isEmpty());  // a paste is an entry, not a line
     ClickTool(*rig.calc, Tool::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), display);
   }
+  TypeKeys(*rig.calc, "+");
+  QCOMPARE(rig.TapeShown(), Tape(line.toUtf8().constData()));
 }
 
 void ToolbarTest::copyOfANonNumberLeavesTheClipboard() {
@@ -169,7 +179,7 @@ void ToolbarTest::copyOfANonNumberLeavesTheClipboard() {
   ClickTool(*rig.calc, Tool::Copy);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1.234,5"));
   // "5 − ," leaves the lone comma on the display: not a number.
-  QTest::keyClick(&rig.calc->focusButton(), Qt::Key_Delete);
+  QTest::keyClick(&FocusButtonOf(*rig.calc), Qt::Key_Delete);
   TypeKeys(*rig.calc, "5-");
   ClickKeys(*rig.calc, ",");
   QCOMPARE(rig.Display(), QStringLiteral(","));
@@ -181,14 +191,14 @@ void ToolbarTest::displayClicksCopyAndPaste() {
   Rig rig;
   rig.Start();
   TypeKeys(*rig.calc, "98.76");
-  QTest::mouseClick(&rig.calc->display(), Qt::LeftButton);
+  QTest::mouseClick(&DisplayOf(*rig.calc), Qt::LeftButton);
   QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("98,76"));
   QGuiApplication::clipboard()->setText(QStringLiteral("4.000"));
-  QTest::mouseClick(&rig.calc->display(), Qt::RightButton);
+  QTest::mouseClick(&DisplayOf(*rig.calc), Qt::RightButton);
   QCOMPARE(rig.Display(), QStringLiteral("4.000,"));
-  QCOMPARE(QString::fromStdString(rig.calc->engine().EntryText()), QStringLiteral("4000"));
   TypeKeys(*rig.calc, "+1=");
   QCOMPARE(rig.Display(), QStringLiteral("4.001,"));
+  QVERIFY(rig.TapeShown().startsWith(Tape("4.000,00···+")));  // the pasted entry
 }
 
 void ToolbarTest::helpOpensThePage() {
@@ -227,10 +237,10 @@ void ToolbarTest::infoAndPrintOnlyDraw() {
   TypeKeys(c, "1+1=");
   const QString tape = rig.TapeShown();
   for (Tool index : {Tool::Info, Tool::Print}) {
-    QTest::mousePress(&c.toolButton(index), Qt::LeftButton);
-    QVERIFY(c.ToolLooksPressed(index));
-    QTest::mouseRelease(&c.toolButton(index), Qt::LeftButton);
-    QVERIFY(!c.ToolLooksPressed(index));
+    QTest::mousePress(&ToolButton(c, index), Qt::LeftButton);
+    QVERIFY(ToolLooksPressed(c, index));
+    QTest::mouseRelease(&ToolButton(c, index), Qt::LeftButton);
+    QVERIFY(ToolLooksReleased(c, index));
     QVERIFY(c.isVisible());
   }
   QCOMPARE(rig.TapeShown(), tape);
@@ -243,11 +253,11 @@ void ToolbarTest::toolTips() {
   rig.folder.WriteSettings({"Report=1"});
   rig.Start();
   for (const ToolDef& t : kTools)
-    QCOMPARE(rig.calc->toolButton(t.tool).toolTip(),
+    QCOMPARE(ToolButton(*rig.calc, t.tool).toolTip(),
              QString::fromUtf8(t.tooltip.data(), qsizetype(t.tooltip.size())));
-  QCOMPARE(rig.calc->toolButton(Tool::Report).toolTip(), QStringLiteral("Report"));
-  QCOMPARE(rig.calc->display().toolTip(), QStringLiteral("Sx Copia/Dx Incolla"));
-  QCOMPARE(rig.calc->bannerButton(1).toolTip(), QStringLiteral("Informazioni"));
+  QCOMPARE(ToolButton(*rig.calc, Tool::Report).toolTip(), QStringLiteral("Report"));
+  QCOMPARE(DisplayOf(*rig.calc).toolTip(), QStringLiteral("Sx Copia/Dx Incolla"));
+  QCOMPARE(BannerButton(*rig.calc, 1).toolTip(), QStringLiteral("Informazioni"));
 }
 
 }  // namespace numerina::ui::test

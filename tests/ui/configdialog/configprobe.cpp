@@ -51,7 +51,7 @@ int Open(int delayMs) {
     frmConfig::Apri([&calculator] {
       calculator.show();
       calculator.CaricaConf();
-      std::printf("nome=%s\n", calculator.NameText().toUtf8().constData());
+      std::printf("nome=%s\n", calculator.Name().text.toUtf8().constData());
       std::fflush(stdout);
     });
   });

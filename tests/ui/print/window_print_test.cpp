@@ -277,7 +277,7 @@ class WindowPrintTest : public QObject {
       QVERIFY2(notice->contentsRect().contains(needed),
                qPrintable(QStringLiteral("round %1").arg(round)));
     }
-    QCOMPARE(rig.calc->ReportVisibile(), false);
+    QCOMPARE(ReportShown(*rig.calc), false);
   }
 
   // ---- The text export ----
@@ -314,7 +314,7 @@ class WindowPrintTest : public QObject {
     }
     QCOMPARE(QDir(work_.path()).entryList(QDir::Files),
              QStringList{QStringLiteral("rapporto.txt")});
-    QCOMPARE(rig.calc->focusWidget(), static_cast<QWidget*>(&rig.calc->focusButton()));
+    QCOMPARE(rig.calc->focusWidget(), static_cast<QWidget*>(&FocusButtonOf(*rig.calc)));
     rig.CheckBoxes();
   }
 
@@ -325,7 +325,7 @@ class WindowPrintTest : public QObject {
     SaveAs(rig, QStringLiteral("doppio.txt"));
     const QByteArray first = ReadFile(work_.filePath(QStringLiteral("doppio.txt")));
     QVERIFY(first.size() > 40);
-    rig.calc->engine().Cancel_Click();
+    ClickKeys(*rig.calc, "C");  // clear all
     TypeKeys(*rig.calc, QStringLiteral("2+"));
     SaveAs(rig, QStringLiteral("doppio.txt"));
     QCOMPARE(ReadFile(work_.filePath(QStringLiteral("doppio.txt"))),
@@ -389,13 +389,7 @@ class WindowPrintTest : public QObject {
     rig.Start();
     // n operand lines; the last "=" adds its operand, the separator, the
     // total and the empty line after it.
-    Engine& e = rig.calc->engine();
-    for (int i = 0; i < lines - 4; ++i) {
-      e.Number_Click(1);
-      e.Operator_Click(kPlus);
-    }
-    e.Number_Click(1);
-    e.Operator_Click(kEquals);
+    TypeKeys(*rig.calc, QStringLiteral("1+").repeated(lines - 4) + QStringLiteral("1="));
     ClickTool(*rig.calc, Tool::Print);
     FrmPrint* dialog = FrmPrint::Current();
     QVERIFY(dialog);
