@@ -39,9 +39,12 @@ void Settle() {
 // shows the total and the tape the whole calculation. Keys act at once, so
 // that no key is caught looking pressed.
 std::unique_ptr<Calculator> StartCalculator() {
-  static StandaloneShell shell;
+  // Keys act at once: no key is caught looking pressed.
+  struct InstantKeys : StandaloneShell {
+    int KeyFlashMs() const override { return 0; }
+  };
+  static InstantKeys shell;
   auto calc = std::make_unique<Calculator>(shell);
-  calc->flash().SetFlashMs(0);
   calc->StartUp();
   calc->show();
   calc->BuildTextWidgets();

@@ -78,7 +78,13 @@ Calculator::Calculator(CalculatorShell& shell, QWidget* parent)
   connect(&flash_, &KeyFlash::LookChanged, this, &Calculator::LookChanged);
 }
 
-Calculator::~Calculator() = default;
+Calculator::~Calculator() {
+  // A key or button still held by the mouse lets go when it is hidden, and
+  // its release reaches the flash queue: hide them while the queue and
+  // the engine are still there.
+  hide();
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->hide();
+}
 
 void Calculator::StartUp() {
   // The number patterns are the engine's own constants.

@@ -26,6 +26,7 @@ class KeysTest : public QObject {
   void enterRunsEqualsOnce();
   void rightButtonDrawsButDoesNothing();
   void releaseOutsideTheKeyDoesNothing();
+  void windowGoesWithAKeyHeld();
   void escOnFocusAndOnWindow();
   void tabKeepsTheFocus();
   void tapeClickGivesTheKeysBack();
@@ -222,6 +223,20 @@ void KeysTest::releaseOutsideTheKeyDoesNothing() {
   // The queue is free again: the next key acts.
   ClickKeys(c, "4");
   QCOMPARE(rig.Display(), QStringLiteral("4,"));
+}
+
+void KeysTest::windowGoesWithAKeyHeld() {
+  // Esc on Focus unloads the window while the mouse may still hold a key
+  // or a toolbar button: the held buttons let go before the window's
+  // state goes, and nothing acts.
+  Rig rig;
+  rig.Start(80);
+  Calculator& c = *rig.calc;
+  QTest::mousePress(&KeyButton(c, KeyRow("7")), Qt::LeftButton);
+  QTest::mousePress(&ToolButton(c, Tool::Copy), Qt::LeftButton);
+  rig.calc.reset();
+  QTest::qWait(120);  // a flash timer that outlived the window would fire here
+  QCOMPARE(rig.quits, 0);
 }
 
 void KeysTest::escOnFocusAndOnWindow() {
