@@ -5,7 +5,6 @@
 #include "config/ini.h"
 #include "ui/app/desktop.h"
 #include "ui/app/singleinstance.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/keylog.h"
 
 int main(int argc, char** argv) {

@@ -205,13 +205,6 @@ void frmConfig::keyPressEvent(QKeyEvent* event) {
 
 // ---- Picture buttons ------------------------------------------------------
 
-void frmConfig::ButtonPressed(PictureButton& button) { update(button.geometry()); }
-
-void frmConfig::ButtonReleased(PictureButton& button, bool acts) {
-  update(button.geometry());
-  if (acts) ButtonActivated(button);
-}
-
 void frmConfig::ButtonActivated(PictureButton& button) {
   if (&button == image1_)
     CloseAsButton();

@@ -28,7 +28,7 @@ namespace numerina::ui {
 
 class WindowMover;
 
-class frmConfig : public SmallWindow, private PictureButton::Handler {
+class frmConfig : public SmallWindow {
   Q_OBJECT
 
  public:
@@ -67,8 +67,6 @@ class frmConfig : public SmallWindow, private PictureButton::Handler {
   frmConfig(std::function<void()> mostraCalcolatrice, ChooseFile chooseFile);
 
   // PictureButton::Handler
-  void ButtonPressed(PictureButton& button) override;
-  void ButtonReleased(PictureButton& button, bool acts) override;
   void ButtonActivated(PictureButton& button) override;
 
   // frmconfig_build.cpp: the controls and their places.

@@ -70,13 +70,6 @@ void frmAbout::paintEvent(QPaintEvent*) {
   SkinPanels::PaintAboutButton(p, image4_->Down());
 }
 
-void frmAbout::ButtonPressed(PictureButton& button) { update(button.geometry()); }
-
-void frmAbout::ButtonReleased(PictureButton& button, bool acts) {
-  update(button.geometry());
-  if (acts) ButtonActivated(button);
-}
-
 void frmAbout::ButtonActivated(PictureButton& button) {
   if (&button == image3_) {
     CloseAsButton();

@@ -15,7 +15,7 @@
 
 namespace numerina::ui {
 
-class frmAbout : public SmallWindow, private PictureButton::Handler {
+class frmAbout : public SmallWindow {
   Q_OBJECT
 
  public:
@@ -37,8 +37,6 @@ class frmAbout : public SmallWindow, private PictureButton::Handler {
   static QString VersionText();
 
   // PictureButton::Handler: Image3_MouseDown/Up, Image4_MouseDown/Up.
-  void ButtonPressed(PictureButton& button) override;
-  void ButtonReleased(PictureButton& button, bool acts) override;
   void ButtonActivated(PictureButton& button) override;
 
   static inline OpenWindow<frmAbout> open_;

@@ -124,13 +124,6 @@ void frmInfoDitta::paintEvent(QPaintEvent*) {
   SkinPanels::PaintInfoClose(p, image1_->Down());
 }
 
-void frmInfoDitta::ButtonPressed(PictureButton& button) { update(button.geometry()); }
-
-void frmInfoDitta::ButtonReleased(PictureButton& button, bool acts) {
-  update(button.geometry());
-  if (acts) ButtonActivated(button);
-}
-
 void frmInfoDitta::ButtonActivated(PictureButton&) { CloseAsButton(); }
 
 void frmInfoDitta::OnClose() {

@@ -19,7 +19,7 @@ class QLabel;
 
 namespace numerina::ui {
 
-class frmInfoDitta : public SmallWindow, private PictureButton::Handler {
+class frmInfoDitta : public SmallWindow {
   Q_OBJECT
 
  public:
@@ -39,8 +39,6 @@ class frmInfoDitta : public SmallWindow, private PictureButton::Handler {
   void Loader();
 
   // PictureButton::Handler: Image1_MouseDown and Image1_MouseUp.
-  void ButtonPressed(PictureButton& button) override;
-  void ButtonReleased(PictureButton& button, bool acts) override;
   void ButtonActivated(PictureButton& button) override;
 
   static inline OpenWindow<frmInfoDitta> open_;

@@ -151,13 +151,6 @@ void FrmPrint::OkClicked() {
   if (action) action(choice);
 }
 
-void FrmPrint::ButtonPressed(PictureButton& button) { update(button.geometry()); }
-
-void FrmPrint::ButtonReleased(PictureButton& button, bool acts) {
-  update(button.geometry());
-  if (acts) ButtonActivated(button);
-}
-
 void FrmPrint::ButtonActivated(PictureButton& button) {
   if (&button == imgOk_)
     OkClicked();

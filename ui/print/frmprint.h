@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace numerina::ui {
 
-class FrmPrint : public SmallWindow, private PictureButton::Handler {
+class FrmPrint : public SmallWindow {
   Q_OBJECT
 
  public:
@@ -46,8 +46,6 @@ class FrmPrint : public SmallWindow, private PictureButton::Handler {
   void ApplyIcons();
 
   // PictureButton::Handler: imgOk and imgCancel.
-  void ButtonPressed(PictureButton& button) override;
-  void ButtonReleased(PictureButton& button, bool acts) override;
   void ButtonActivated(PictureButton& button) override;
 
   static inline OpenWindow<FrmPrint> open_;

@@ -11,12 +11,13 @@
 #include <QWidget>
 
 #include "ui/skin/layout_panels.h"
+#include "ui/widgets/picturebutton.h"
 
 class QLabel;
 
 namespace numerina::ui {
 
-class SmallWindow : public QWidget {
+class SmallWindow : public QWidget, protected PictureButton::Handler {
   Q_OBJECT
 
  public:
@@ -34,6 +35,15 @@ class SmallWindow : public QWidget {
  protected:
   // The close's own steps (save, bring the calculator back).
   virtual void OnClose() {}
+
+  // The picture buttons of a small window show pressed while held and act
+  // through ButtonActivated, which each window gives.
+  void ButtonPressed(PictureButton& button) override { update(button.geometry()); }
+  void ButtonReleased(PictureButton& button, bool acts) override {
+    update(button.geometry());
+    if (acts) ButtonActivated(button);
+  }
+  void ButtonActivated(PictureButton&) override {}
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
