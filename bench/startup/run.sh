@@ -14,8 +14,9 @@ xsession_start 1280x1024x24 || exit 1
 WORK=$(mktemp -d /tmp/numerina-startup.XXXXXX)
 trap 'xsession_stop; rm -rf "$WORK"' EXIT
 # The calculator in a program folder of its own (its settings file and
-# single-instance lock live there); no settings file: the defaults.
-cp "$BUILD/ui/numerina" "$WORK/numerina"
+# single-instance lock live there; its print module beside it, as
+# installed); no settings file: the defaults.
+cp "$BUILD/ui/numerina" "$BUILD/ui/numerina-print.so" "$WORK/"
 cp "$BUILD/bench/startup/bare_window" "$WORK/bare_window"
 echo "X server $DISPLAY, window manager: $([ "$NO_WM" = 1 ] && echo none || echo openbox)"
 "$BUILD/bench/startup/startwatch" --runs "$RUNS" --rss-after 2 --dir "$WORK" \

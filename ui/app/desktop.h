@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "ui/app/frmtask.h"
+#include "ui/app/printloader.h"
 #include "ui/calculator/shell.h"
 
 namespace numerina::ui {
@@ -24,7 +25,8 @@ class Desktop : public QObject, public CalculatorShell {
   Q_OBJECT
 
  public:
-  Desktop();
+  // printModule: the print module's file, loaded at the first print.
+  explicit Desktop(QString printModule = PrintLoader::BesideProgram());
   ~Desktop() override;
 
   // The start-up after the single-instance check: the calculator window,
@@ -76,6 +78,7 @@ class Desktop : public QObject, public CalculatorShell {
 
   StandaloneShell standalone_;
   frmTask task_;
+  PrintLoader print_;
   std::unique_ptr<Calculator> calc_;
   int creations_ = 0;
 };
