@@ -150,8 +150,8 @@ class PrintModuleTest : public QObject {
     TypeKeys(calc, QStringLiteral("12+"));
     QTRY_VERIFY(!calc.Tape().TapeText().isEmpty());
     bool hidden = false;
-    boxes.Expect({QString::fromUtf8(kNoPrinter), QStringLiteral("Numerina"),
-                  QMessageBox::Critical, [&] { hidden = !calc.isVisible(); }});
+    boxes.Expect({QString::fromUtf8(kNoPrinter), QStringLiteral("Numerina"), QMessageBox::Critical,
+                  [&] { hidden = !calc.isVisible(); }});
     ClickTool(calc, Tool::Print);
     QTRY_VERIFY2(boxes.AllSeen(), "no message box");
     QVERIFY2(boxes.Mismatches().isEmpty(), qPrintable(boxes.Mismatches().join('\n')));
