@@ -3,13 +3,14 @@
 #
 #   <prefix>/lib/numerina/numerina            the program, beside it its help
 #   <prefix>/lib/numerina/numerina.html       page and the marker that makes
-#   <prefix>/lib/numerina/numerina.installed  it keep settings per user
+#   <prefix>/lib/numerina/numerina.installed  it keep settings per user, and
+#   <prefix>/lib/numerina/numerina-print.so   the print module it loads
 #   <prefix>/bin/numerina -> ../lib/numerina/numerina
 #   <prefix>/bin/numerina-tape
 #   <prefix>/share/applications, metainfo, icons/hicolor
 #
 # The program's folder is that of the real executable (links resolved), so
-# the link in bin finds the help page. No settings file is ever installed.
+# the link in bin finds the help page and the print module. No settings file is ever installed.
 if(NOT TARGET numerina)
   return()
 endif()
@@ -39,6 +40,7 @@ file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/bin-link)
 file(CREATE_LINK ../lib/numerina/numerina ${PROJECT_BINARY_DIR}/bin-link/numerina SYMBOLIC)
 
 install(TARGETS numerina RUNTIME DESTINATION lib/numerina)
+install(TARGETS numerina_print LIBRARY DESTINATION lib/numerina)
 install(FILES ${NUMERINA_RES}/numerina.html ${PROJECT_BINARY_DIR}/numerina.installed
         DESTINATION lib/numerina)
 install(FILES ${PROJECT_BINARY_DIR}/bin-link/numerina DESTINATION bin)

@@ -45,6 +45,7 @@ need() { for t in "$@"; do command -v "$t" >/dev/null 2>&1 || skip "$t is missin
 check_layout() {
   local p="$1"
   local files=(lib/numerina/numerina lib/numerina/numerina.html lib/numerina/numerina.installed
+               lib/numerina/numerina-print.so
                bin/numerina-tape share/applications/$ID.desktop share/metainfo/$ID.metainfo.xml
                share/icons/hicolor/scalable/apps/$ID.svg)
   for s in 16 22 24 32 48 64 128 256; do files+=("share/icons/hicolor/${s}x${s}/apps/$ID.png"); done
@@ -91,6 +92,41 @@ SH
   kill "$pid"; wait "$pid" 2>/dev/null
 }
 
+# Starts PROGRAM on the X server and clicks its print button on a tape
+# that holds something: the print module beside the installed program
+# opens the print options dialog. Qt's print support is loaded then, not
+# at the start.
+check_print() {
+  local program="$1"
+  mkdir -p "$WORK/home"
+  HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" "$program" >"$WORK/print.log" 2>&1 &
+  local pid=$!
+  PIDS+=("$pid")
+  local win
+  win=$(xsession_window_of "$pid") || { fail "the installed program shows no window"; return; }
+  sleep 0.3
+  if grep -q libQt6PrintSupport "/proc/$pid/maps"; then
+    fail "Qt's print support is loaded at the start"
+  else
+    pass "Qt's print support is not loaded at the start"
+  fi
+  xdotool windowfocus --sync "$win" 2>/dev/null
+  xdotool type --delay 30 "12+"
+  # The print button at (345, 7), 13 x 13.
+  xdotool mousemove --window "$win" 351 13 click 1
+  local dialog=""
+  for _ in $(seq 50); do
+    dialog=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Stampa report$' 2>/dev/null | head -1)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  if [ -n "$dialog" ]; then pass "the print button opens the print module's dialog"
+  else cat "$WORK/print.log"; fail "no print dialog from the installed program"; fi
+  grep -q "numerina-print.so" "/proc/$pid/maps" && grep -q libQt6PrintSupport "/proc/$pid/maps" \
+    || fail "the print module is not loaded after the print button"
+  kill "$pid"; wait "$pid" 2>/dev/null
+}
+
 case "$MODE" in
   install)
     need cmake file desktop-file-validate appstreamcli xdotool
@@ -105,6 +141,7 @@ case "$MODE" in
       || fail "the metainfo launches another desktop file"
     NO_WM=1 xsession_start 800x600x24 || skip "no X server could be started"
     check_help "$PREFIX/bin/numerina" "$PREFIX/lib/numerina/numerina.html"
+    check_print "$PREFIX/bin/numerina"
     ;;
   package|per-user)
     need cpack dpkg-deb dpkg-shlibdeps
@@ -118,7 +155,8 @@ case "$MODE" in
       pass "built $(basename "$DEB")"
       dpkg-deb -c "$DEB" >"$WORK/contents"
       for f in ./usr/lib/numerina/numerina ./usr/lib/numerina/numerina.html \
-               ./usr/lib/numerina/numerina.installed ./usr/bin/numerina-tape \
+               ./usr/lib/numerina/numerina.installed ./usr/lib/numerina/numerina-print.so \
+               ./usr/bin/numerina-tape \
                "./usr/share/applications/$ID.desktop" "./usr/share/metainfo/$ID.metainfo.xml"; do
         grep -q " $f\( \|$\)" "$WORK/contents" || fail "dpkg-deb -c lists no $f"
       done
@@ -126,7 +164,8 @@ case "$MODE" in
       pass "dpkg-deb -c lists the files ($(wc -l <"$WORK/contents") entries)"
       DEPENDS=$(dpkg-deb -f "$DEB" Depends)
       echo "Depends: $DEPENDS"
-      for d in libqt6widgets6 libqt6gui6 libc6 qt6-qpa-plugins; do
+      # libqt6printsupport6 comes from the print module.
+      for d in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
         echo "$DEPENDS" | grep -q "$d" || fail "Depends lacks $d"
       done
       check_layout "$ROOT/usr"
@@ -168,6 +207,7 @@ case "$MODE" in
       grep -q "^Decimali=4" "$WORK/rootuser/.config/numerina/voldrin.ini" 2>/dev/null \
         && pass "root's settings in his own folder" || fail "root's settings are not in his folder"
       if find "$ROOT" -iname voldrin.ini | grep -q .; then fail "a settings file beside the program"; fi
+      check_print "$ROOT/usr/bin/numerina"
     fi
     ;;
   *) echo "unknown mode $MODE"; exit 2 ;;

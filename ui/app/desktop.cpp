@@ -11,13 +11,12 @@
 #include "ui/configdialog/frmconfig.h"
 #include "ui/panels/frmabout.h"
 #include "ui/panels/frminfoditta.h"
-#include "ui/print/frmprint.h"
-#include "ui/print/printcommand.h"
 #include "ui/widgets/aperturadabarra.h"
 
 namespace numerina::ui {
 
-Desktop::Desktop(DesktopServices services) : services_(std::move(services)), task_(*this) {
+Desktop::Desktop(DesktopServices services)
+    : services_(std::move(services)), task_(*this), print_(services_.printModule) {
   // The calculator hides and the small windows close while the program
   // goes on in the tray.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -62,7 +61,7 @@ void Desktop::MostraCalcolatrice() {
 void Desktop::Unload() {
   if (!calc_) return;
   // An open print dialog works on this window's tape: it closes with it.
-  if (FrmPrint* print = FrmPrint::Current()) print->close();
+  print_.CloseDialog();
   // Called from the window's own key handler: it goes once that returns.
   calc_->hide();
   calc_.release()->deleteLater();
@@ -82,7 +81,7 @@ void Desktop::Minimise(QWidget& window) {
 }
 
 void Desktop::Stampa(QWidget& window, Host& host, std::function<std::string()> tape) {
-  PrintCommand(window, host, std::move(tape));
+  print_.PrintCommand(window, host, std::move(tape));
 }
 
 bool Desktop::TrayShown() const {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "ui/app/frmtask.h"
+#include "ui/app/printloader.h"
 #include "ui/calculator/shell.h"
 
 namespace numerina::ui {
@@ -33,6 +34,8 @@ struct DesktopServices {
   std::function<void(std::function<void()> closed)> openConfiguration;
   // Each new calculator window, before its start-up.
   std::function<void(QWidget& window)> windowCreated;
+  // The print module's file, loaded at the first print.
+  QString printModule = PrintLoader::BesideProgram();
 };
 
 class Desktop : public QObject, public CalculatorShell {
@@ -83,6 +86,7 @@ class Desktop : public QObject, public CalculatorShell {
   const DesktopServices services_;
   StandaloneShell standalone_;
   frmTask task_;
+  PrintLoader print_;
   std::unique_ptr<Calculator> calc_;
 };
 

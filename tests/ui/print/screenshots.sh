@@ -18,7 +18,9 @@ trap 'kill $PID 2>/dev/null; cupsd_stop; xsession_stop; rm -rf "$WORK"' EXIT
 cupsd_start || exit 1
 lpadmin -p CAPTURE -v "capture:$CUPSD_JOBS" -E -m raw 2>/dev/null
 lpadmin -d CAPTURE
+# The program with its print module beside it.
 cp "$PROGRAM" "$WORK/numerina"
+cp "$(dirname "$PROGRAM")/numerina-print.so" "$WORK/"
 convert -size 1600x1200 xc:"#ff00ff" "$WORK/backdrop.png"
 display -window root "$WORK/backdrop.png" 2>/dev/null &
 BACKDROP=$!
