@@ -9,7 +9,7 @@ namespace numerina {
 namespace {
 
 // In the order of MessageCode.
-constexpr std::array<MessageText, 10> kMessages = {{
+constexpr std::array<MessageText, 11> kMessages = {{
     {"Impossibile dividere per zero", kProductName, MessageIcon::Exclamation},
     {"Numero troppo grande", kProductShortName, MessageIcon::Exclamation},
     {"Nessun dato da stampare!", kProductShortName, MessageIcon::Exclamation},
@@ -22,9 +22,11 @@ constexpr std::array<MessageText, 10> kMessages = {{
     {"L'immagine deve essere al massimo 75 x 17 pixel.", kProductName, MessageIcon::Information},
     {"L'immagine deve essere al massimo 276 x 196 pixel.", kProductName, MessageIcon::Information},
     {"Il file scelto non è un'immagine leggibile.", kProductName, MessageIcon::Information},
+    {"Il nastro della sessione precedente non è stato chiuso correttamente. Vuoi recuperarlo?",
+     kProductShortName, MessageIcon::Question, MessageButtons::YesNo},
 }};
 
-static_assert(kMessages.size() == static_cast<std::size_t>(MessageCode::PictureUnreadable) + 1);
+static_assert(kMessages.size() == static_cast<std::size_t>(MessageCode::JournalRecovery) + 1);
 
 }  // namespace
 

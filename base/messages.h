@@ -25,6 +25,7 @@ enum class MessageCode : std::uint8_t {
   PictureTooLargeTop,     // picture place 2, top left of the calculator
   PictureTooLargeInfo,    // picture place 3, the information panel
   PictureUnreadable,      // the chosen file holds no readable picture
+  JournalRecovery,        // a tape left by a session that did not end on purpose
 };
 
 struct MessageText {

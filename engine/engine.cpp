@@ -52,6 +52,12 @@ void Engine::AppendTape(std::string_view fragment) {
   host_.TapeAppended(fragment);
 }
 
+void Engine::RestoreTape(std::string_view text) {
+  if (text.empty()) return;
+  AppendTape(text);
+  CaretToEnd(false);
+}
+
 void Engine::CaretToEnd(bool focusTape) { host_.TapeCaretToEnd(focusTape); }
 
 void Engine::Focus() { host_.GiveFocusToFocus(); }

@@ -117,6 +117,9 @@ class Engine {
   // Paste: true when the text, without blanks, tabs, CR and LF at its ends,
   // was a number and went into the entry.
   bool Paste(std::string_view clipboard);
+  // Puts a saved tape back as it was, without computing anything: the
+  // display and the calculation stay as they are.
+  void RestoreTape(std::string_view text);
   // More (fewer = false) or fewer decimals, with the buttons' enabled states.
   void CambiaDecimali(bool fewer);
 

@@ -2,6 +2,8 @@
 // numerina: the calculator window.
 #include <QApplication>
 
+#include <utility>
+
 #include "config/ini.h"
 #include "ui/app/desktop.h"
 #include "ui/app/singleinstance.h"
@@ -24,7 +26,9 @@ int main(int argc, char** argv) {
 
   // The calculator window and the tray. The window maps at its final place
   // and its text widgets are built before the event loop paints it.
-  ui::Desktop desktop;
+  ui::DesktopServices services;
+  services.journal = ui::TapeJournal::ProgramPath();
+  ui::Desktop desktop(std::move(services));
   QObject::connect(&instance, &ui::SingleInstance::ShowRequested, &desktop,
                    &ui::Desktop::MostraCalcolatrice);
   desktop.Start();

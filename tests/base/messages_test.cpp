@@ -38,6 +38,9 @@ constexpr Row kRows[] = {
      "Numerina Desktop", MessageIcon::Information, MessageButtons::Ok},
     {MessageCode::PictureUnreadable, "Il file scelto non è un'immagine leggibile.",
      "Numerina Desktop", MessageIcon::Information, MessageButtons::Ok},
+    {MessageCode::JournalRecovery,
+     "Il nastro della sessione precedente non è stato chiuso correttamente. Vuoi recuperarlo?",
+     "Numerina", MessageIcon::Question, MessageButtons::YesNo},
 };
 
 TEST(Messages, EveryCodeHasItsText) {
@@ -49,7 +52,7 @@ TEST(Messages, EveryCodeHasItsText) {
     EXPECT_EQ(m.icon, row.icon);
     EXPECT_EQ(m.buttons, row.buttons);
   }
-  EXPECT_EQ(std::size(kRows), static_cast<std::size_t>(MessageCode::PictureUnreadable) + 1);
+  EXPECT_EQ(std::size(kRows), static_cast<std::size_t>(MessageCode::JournalRecovery) + 1);
 }
 
 TEST(Product, NamesAndTheMakersLine) {

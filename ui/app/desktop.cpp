@@ -16,7 +16,10 @@
 namespace numerina::ui {
 
 Desktop::Desktop(DesktopServices services)
-    : services_(std::move(services)), task_(*this), print_(services_.printModule) {
+    : services_(std::move(services)),
+      task_(*this),
+      print_(services_.printModule),
+      journal_(services_.journal) {
   // The calculator hides and the small windows close while the program
   // goes on in the tray.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -39,6 +42,11 @@ void Desktop::Start() {
   // The tray form after the window has been shown: its icon and menu do
   // not hold up the window's first appearance.
   QTimer::singleShot(0, this, [this] { task_.Form_Load(); });
+  // The journal after the first paint: a tape left by the last session is
+  // offered once the window stands.
+  QTimer::singleShot(0, this, [this] {
+    if (calc_) journal_.Begin(*calc_);
+  });
 }
 
 void Desktop::Create() {
@@ -65,6 +73,8 @@ void Desktop::Unload() {
   // Called from the window's own key handler: it goes once that returns.
   calc_->hide();
   calc_.release()->deleteLater();
+  // The window goes with its tape.
+  journal_.Cleared();
 }
 
 bool Desktop::UnloadToTray() {
@@ -127,6 +137,7 @@ void Desktop::ApriInfoDitta() {
 }
 
 void Desktop::Esci() {
+  journal_.Remove();
   task_.Form_Unload();
   if (services_.quit)
     services_.quit();

@@ -14,6 +14,7 @@
 
 #include "ui/app/frmtask.h"
 #include "ui/app/printloader.h"
+#include "ui/app/tapejournal.h"
 #include "ui/calculator/shell.h"
 
 namespace numerina::ui {
@@ -21,7 +22,7 @@ namespace numerina::ui {
 class Calculator;
 
 // What the desktop leaves to the world around it. The program keeps the
-// defaults (every member unset); tests put their own in, so that ending the
+// defaults (every member unset but the journal); tests put their own in, so that ending the
 // program, the tray and the configuration dialog can be watched.
 struct DesktopServices {
   // How long a pressed key shows pressed before it acts.
@@ -36,6 +37,9 @@ struct DesktopServices {
   std::function<void(QWidget& window)> windowCreated;
   // The print module's file, loaded at the first print.
   QString printModule = PrintLoader::BesideProgram();
+  // The tape's journal file (TapeJournal::ProgramPath() for the program).
+  // Empty: no journal.
+  std::string journal;
 };
 
 class Desktop : public QObject, public CalculatorShell {
@@ -74,6 +78,8 @@ class Desktop : public QObject, public CalculatorShell {
   void Stampa(QWidget& window, Host& host, std::function<std::string()> tape) override;
   void OpenFile(const QString& path) override { standalone_.OpenFile(path); }
   int KeyFlashMs() const override { return services_.keyFlashMs; }
+  void TapeAppended(std::string_view fragment) override { journal_.Appended(fragment); }
+  void TapeCleared() override { journal_.Cleared(); }
 
   frmTask& task() { return task_; }
 
@@ -87,6 +93,7 @@ class Desktop : public QObject, public CalculatorShell {
   StandaloneShell standalone_;
   frmTask task_;
   PrintLoader print_;
+  TapeJournal journal_;
   std::unique_ptr<Calculator> calc_;
 };
 

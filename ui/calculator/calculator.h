@@ -56,6 +56,10 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void EscOnWindow();
   // Brings the window back (a second start asked for it).
   void BringToFront();
+  // A saved tape put back as it was (nothing is computed), and the tape.
+  void RestoreTape(std::string_view text) { engine_.RestoreTape(text); }
+  const std::string& TapeText() const { return engine_.Pcalc().Text(); }
+  CalculatorShell& Shell() { return shell_; }
 
   // Host side.
   void OnDisplayChanged(std::string_view display);

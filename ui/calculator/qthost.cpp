@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "ui/calculator/calculator.h"
+#include "ui/calculator/shell.h"
 #include "ui/calculator/tapeview.h"
 #include "ui/widgets/messagebox.h"
 
@@ -27,9 +28,15 @@ void QtHost::ShowMain() {
 
 void QtHost::GiveFocusToFocus() { window_.GiveFocusToFocus(); }
 
-void QtHost::TapeAppended(std::string_view fragment) { window_.Tape().AppendFragment(fragment); }
+void QtHost::TapeAppended(std::string_view fragment) {
+  window_.Tape().AppendFragment(fragment);
+  window_.Shell().TapeAppended(fragment);
+}
 
-void QtHost::TapeCleared() { window_.Tape().ClearTape(); }
+void QtHost::TapeCleared() {
+  window_.Tape().ClearTape();
+  window_.Shell().TapeCleared();
+}
 
 void QtHost::TapeCaretToEnd(bool) {
   // The tape never takes the keyboard here; moving its caret is enough to

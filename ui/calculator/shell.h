@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "ui/calculator/keyflash.h"
 
@@ -43,6 +44,9 @@ class CalculatorShell {
   // How long a pressed key shows pressed before it acts; a program that
   // drives the window by itself may want it to act at once (0).
   virtual int KeyFlashMs() const { return KeyFlash::kDefaultFlashMs; }
+  // The tape's changes, for a program that keeps a record of them.
+  virtual void TapeAppended(std::string_view /*fragment*/) {}
+  virtual void TapeCleared() {}
 };
 
 // The window alone: no tray, no other windows, no printing; the end of the
