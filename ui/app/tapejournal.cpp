@@ -27,7 +27,7 @@ TapeJournal::TapeJournal(std::string path) : path_(std::move(path)) {
   // stays for the next start, written through.
   if (QCoreApplication::instance())
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
-          [this] { journal_.Close(); });
+            [this] { journal_.Close(); });
 }
 
 TapeJournal::~TapeJournal() = default;

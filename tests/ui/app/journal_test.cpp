@@ -52,10 +52,10 @@ struct Session {
   void Type(const char* keys) { QTest::keyClicks(window.data(), QString::fromLatin1(keys)); }
 };
 
-const QString kQuestion =
-    QStringLiteral("Numerina|Il nastro della sessione precedente non è stato chiuso "
-                   "correttamente. Vuoi recuperarlo?|%1")
-        .arg(static_cast<int>(QMessageBox::Question));
+const QString kQuestion = QStringLiteral(
+                              "Numerina|Il nastro della sessione precedente non è stato chiuso "
+                              "correttamente. Vuoi recuperarlo?|%1")
+                              .arg(static_cast<int>(QMessageBox::Question));
 
 }  // namespace
 
@@ -84,8 +84,7 @@ class JournalTest : public QObject {
       Session second(journal);
       QCOMPARE(yes.seen, QStringList{kQuestion});
       QCOMPARE(second.window->TapeText(), typed);
-      QCOMPARE(QString::fromStdString(second.window->TapeText()),
-               QString::fromStdString(typed));
+      QCOMPARE(QString::fromStdString(second.window->TapeText()), QString::fromStdString(typed));
       // The journal now records this session: the restored tape and more.
       second.Type("5+");
       typed = second.window->TapeText();
