@@ -44,6 +44,8 @@ if ! xsession_start 1024x768x24; then
 fi
 
 WORK=$(mktemp -d /tmp/numerina-tray.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 mkdir -p "$WORK/prog"
 cp "$PROGRAM" "$WORK/prog/numerina"
 

@@ -16,6 +16,8 @@ e2e_begin e2e 1280x1024x24 xdotool xclip xwininfo xprop import convert
 # Each run gets its own program folder: the settings file lives beside the
 # executable, and the single-instance lock is per folder.
 WORK=$(mktemp -d /tmp/numerina-e2e.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 mkdir -p "$WORK/prog"
 cp "$PROGRAM" "$WORK/prog/numerina"
 INI="$WORK/prog/voldrin.ini"
@@ -153,8 +155,14 @@ count=$(xdotool search --onlyvisible --name "Numerina Desktop" 2>/dev/null | wc 
   pass "second start ended (status $status), the first window is back" ||
   fail "second start: ended=$ended status=$status windows=$count"
 
-# ---- restart: the saved place and the hidden report come back ----
+# ---- a kill keeps the tape; the restart is a plain one ----
 kill "$PID"; wait "$PID" 2>/dev/null
+journal=$(find "$XDG_STATE_HOME/numerina" -name '*.giornale' 2>/dev/null | head -n 1)
+[ -n "$journal" ] && pass "the tape's journal outlives SIGTERM" || fail "no tape journal after SIGTERM"
+# Without it the next start is the plain one, with no question.
+rm -rf "$XDG_STATE_HOME/numerina"
+
+# ---- restart: the saved place and the hidden report come back ----
 start || exit 1
 [ "$WX,$WY,$WW" = "$NX,$NY,205" ] && pass "restart at $WX,$WY, 205 wide" ||
   fail "restart at $WX,$WY width $WW (expected $NX,$NY,205)"

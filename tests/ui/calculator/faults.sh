@@ -16,6 +16,8 @@ e2e_begin e2e 1280x1024x24 xdotool xwininfo
 PID=""
 
 WORK=$(mktemp -d /tmp/numerina-faults.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 cp "$PROGRAM" "$WORK/numerina"
 INI="$WORK/voldrin.ini"
 
