@@ -15,6 +15,10 @@
 
 namespace numerina::ui {
 
+namespace {
+constexpr int kTrayAtTheLatestMs = 1000;
+}  // namespace
+
 Desktop::Desktop(DesktopServices services)
     : services_(std::move(services)), task_(*this), print_(services_.printModule) {
   // The calculator hides and the small windows close while the program
@@ -36,9 +40,17 @@ Desktop::~Desktop() = default;
 
 void Desktop::Start() {
   Create();
-  // The tray form after the window has been shown: its icon and menu do
-  // not hold up the window's first appearance.
-  QTimer::singleShot(0, this, [this] { task_.Form_Load(); });
+  // The tray form after the window's first paint: its icon and menu hold
+  // up neither the window's appearance nor its first picture. A window
+  // that is not painted at once (covered from the start) does not keep
+  // the tray waiting for long.
+  connect(calc_.get(), &Calculator::FirstPainted, this, &Desktop::LoadTray);
+  QTimer::singleShot(kTrayAtTheLatestMs, this, &Desktop::LoadTray);
+}
+
+void Desktop::LoadTray() {
+  if (std::exchange(trayLoaded_, true)) return;
+  task_.Form_Load();
 }
 
 void Desktop::Create() {

@@ -82,12 +82,15 @@ class Desktop : public QObject, public CalculatorShell {
 
  private:
   void Create();
+  // The tray form, once.
+  void LoadTray();
 
   const DesktopServices services_;
   StandaloneShell standalone_;
   frmTask task_;
   PrintLoader print_;
   std::unique_ptr<Calculator> calc_;
+  bool trayLoaded_ = false;
 };
 
 }  // namespace numerina::ui
