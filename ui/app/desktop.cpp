@@ -15,6 +15,10 @@
 
 namespace numerina::ui {
 
+namespace {
+constexpr int kTrayAtTheLatestMs = 1000;
+}  // namespace
+
 Desktop::Desktop(DesktopServices services)
     : services_(std::move(services)),
       task_(*this),
@@ -39,14 +43,20 @@ Desktop::~Desktop() = default;
 
 void Desktop::Start() {
   Create();
-  // The tray form after the window has been shown: its icon and menu do
-  // not hold up the window's first appearance.
-  QTimer::singleShot(0, this, [this] { task_.Form_Load(); });
-  // The journal after the first paint: a tape left by the last session is
-  // offered once the window stands.
-  QTimer::singleShot(0, this, [this] {
-    if (calc_) journal_.Begin(*calc_);
-  });
+  // The tray form after the window's first paint: its icon and menu hold
+  // up neither the window's appearance nor its first picture. A window
+  // that is not painted at once (covered from the start) does not keep
+  // the tray waiting for long.
+  connect(calc_.get(), &Calculator::FirstPainted, this, &Desktop::AfterFirstPaint);
+  QTimer::singleShot(kTrayAtTheLatestMs, this, &Desktop::AfterFirstPaint);
+}
+
+void Desktop::AfterFirstPaint() {
+  if (std::exchange(afterFirstPaint_, true)) return;
+  task_.Form_Load();
+  // The journal once the window stands: a tape left by the last session
+  // is offered then.
+  if (calc_) journal_.Begin(*calc_);
 }
 
 void Desktop::Create() {

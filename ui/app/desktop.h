@@ -88,6 +88,9 @@ class Desktop : public QObject, public CalculatorShell {
 
  private:
   void Create();
+  // Once, after the first paint (or a second at the latest): the tray
+  // form, then the tape journal.
+  void AfterFirstPaint();
 
   const DesktopServices services_;
   StandaloneShell standalone_;
@@ -95,6 +98,7 @@ class Desktop : public QObject, public CalculatorShell {
   PrintLoader print_;
   TapeJournal journal_;
   std::unique_ptr<Calculator> calc_;
+  bool afterFirstPaint_ = false;
 };
 
 }  // namespace numerina::ui

@@ -51,6 +51,9 @@ class frmTask : public QObject {
   // True while a tray shows the icon: a hidden calculator can come back.
   bool IconInTray() const;
 
+  // Whether Form_Load has made the icon and the menu (and Form_Unload not
+  // yet taken them away).
+  bool Loaded() const { return icon_ != nullptr; }
   QSystemTrayIcon& icon() { return *icon_; }
   QMenu& menu() { return *menu_; }
   QAction* item(int index) const { return items_[static_cast<std::size_t>(index)]; }

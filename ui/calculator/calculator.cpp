@@ -117,7 +117,6 @@ void Calculator::BuildTextWidgets() {
       cmdBarra_Click(Tool::Paste);
     GiveFocusToFocus();
   };
-  setWindowIcon(Skin::AppIcon());
   // Below the keys and buttons, like every control made before them.
   tape_->lower();
   display_->lower();

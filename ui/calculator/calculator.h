@@ -85,6 +85,11 @@ class Calculator : public QWidget, private PictureButton::Handler {
   };
   NameLabel Name() const { return {name_, NameShown(), namePos_}; }
 
+ signals:
+  // Once per window, after its first paint has been handled: what the
+  // window's first picture does not need waits for this.
+  void FirstPainted();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -175,6 +180,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   std::array<int, kTools.size()> toolTickets_{};
 
   bool started_ = false;
+  bool painted_ = false;
   bool reportVisibile_ = true;
   bool reportToolPressed_ = false;  // the report button's own look
   bool dragPending_ = false;        // left press that may become a move

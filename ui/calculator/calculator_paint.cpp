@@ -4,6 +4,7 @@
 // name, and where each of them stands.
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTimer>
 
 #include <utility>
 
@@ -59,6 +60,14 @@ void Calculator::paintEvent(QPaintEvent*) {
   PaintTexts(p);
   static bool firstPaint = true;
   if (std::exchange(firstPaint, false)) KeyLog("painted", "first");
+  if (!std::exchange(painted_, true)) {
+    // The icon (five sizes painted from the skin) only matters to the
+    // taskbar and the window switcher: it comes once the window shows.
+    QTimer::singleShot(0, this, [this] {
+      setWindowIcon(Skin::AppIcon());
+      emit FirstPainted();
+    });
+  }
 }
 
 void Calculator::PaintBanner(QPainter& p, int which) const {

@@ -10,6 +10,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+
 #include "ui/skin/skin.h"
 #include "ui/skin/text.h"
 
@@ -42,8 +44,18 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
   pal.setColor(QPalette::Text, Palette::TapeText());
   setPalette(pal);
   viewport()->setCursor(Qt::ArrowCursor);
-  // The scroll bar in the skin's colours: the platform's style would draw
-  // it in the desktop's grey whatever the palette says.
+  // The scroll bar shows only once the tape outgrows the box: it gets the
+  // skin's colours then, before it shows (a style sheet costs memory and
+  // start-up time that a short tape never needs).
+  connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int min, int max) {
+    if (max > min) SkinScrollBar();
+  });
+}
+
+void TapeView::SkinScrollBar() {
+  if (std::exchange(scrollBarSkinned_, true)) return;
+  // The platform's style would draw the bar in the desktop's grey whatever
+  // the palette says.
   const QColor track = Palette::Tape().darker(112);
   const QColor handle = Palette::Body().lighter(125);
   verticalScrollBar()->setStyleSheet(

@@ -46,7 +46,11 @@ class TapeView : public QPlainTextEdit {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // The scroll bar in the skin's colours.
+  void SkinScrollBar();
+
   bool pendingCr_ = false;
+  bool scrollBarSkinned_ = false;
 };
 
 }  // namespace numerina::ui

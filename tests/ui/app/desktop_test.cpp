@@ -44,7 +44,9 @@ struct DesktopRig {
     QuietOffscreenWarnings();
     if (!settings.isEmpty()) folder.WriteSettings(settings);
     desktop.Start();
-    QCoreApplication::processEvents();  // the tray form loads after the window
+    // The tray form loads after the window's first paint.
+    if (!QTest::qWaitFor([this] { return desktop.task().Loaded(); }, 5000))
+      qFatal("the tray form never loaded");
   }
   Calculator& calc() { return *window; }
 
@@ -93,6 +95,27 @@ void PressAndReleaseOutside(PictureButton& spot) {
 
 bool Shown(QWidget* w) { return w && w->isVisible(); }
 
+// What the calculator's first paint finds: the text boxes shown, the
+// tray and the window icon still to come.
+struct FirstPaintWatch : QObject {
+  const frmTask* task = nullptr;
+  int paints = 0;
+  bool tapeShown = false;
+  bool displayShown = false;
+  bool trayLoaded = false;
+  bool iconSet = false;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint || paints++ > 0) return false;
+    auto* window = static_cast<QWidget*>(watched);
+    tapeShown = Shown(window->findChild<QWidget*>(QStringLiteral("Pcalc")));
+    displayShown = Shown(window->findChild<QWidget*>(QStringLiteral("Readout1")));
+    trayLoaded = task->Loaded();
+    iconSet = !window->windowIcon().isNull();
+    return false;
+  }
+};
+
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -105,6 +128,32 @@ class DesktopTest : public QObject {
       if (qobject_cast<SmallWindow*>(w) || qobject_cast<frmConfig*>(w)) delete w;
     FlushDeletes();
     FailOnUnexpectedBoxes();
+  }
+
+  void firstPaintHasTheTextBoxesTheTrayComesAfter() {
+    ProgramFolder folder;
+    QuietOffscreenWarnings();
+    FirstPaintWatch watch;
+    QPointer<QWidget> window;
+    DesktopServices services;
+    services.trayShown = [] { return true; };
+    services.windowCreated = [&](QWidget& w) {
+      window = &w;
+      w.installEventFilter(&watch);
+    };
+    Desktop desktop(services);
+    watch.task = &desktop.task();
+    desktop.Start();
+    QVERIFY(!desktop.task().Loaded());
+    QVERIFY(QTest::qWaitFor([&] { return desktop.task().Loaded(); }, 5000));
+    QVERIFY(window);
+    QVERIFY(watch.paints > 0);
+    QVERIFY(watch.tapeShown);
+    QVERIFY(watch.displayShown);
+    QVERIFY(!watch.trayLoaded);
+    QVERIFY(!watch.iconSet);
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(!desktop.task().icon().icon().isNull());
   }
 
   void trayMenuAndIcon() {

@@ -36,6 +36,7 @@ class KeysTest : public QObject {
   void typedKeyFlashes();
   void memoryIndicatorAndRecallKey();
   void tapeBoxFollowsTheEngine();
+  void tapeScrollBarInTheSkinColours();
 };
 
 void KeysTest::clicksGiveTheEngineExamples_data() {
@@ -393,6 +394,28 @@ void KeysTest::tapeBoxFollowsTheEngine() {
   QScrollBar* bar = rig.calc->Tape().verticalScrollBar();
   QCOMPARE(bar->value(), bar->maximum());
   QVERIFY(bar->maximum() > 0);
+}
+
+void KeysTest::tapeScrollBarInTheSkinColours() {
+  Rig rig;
+  rig.Start();
+  QScrollBar* bar = rig.calc->Tape().verticalScrollBar();
+  TypeKeys(*rig.calc, "1+2=");
+  QVERIFY(!bar->isVisible());
+  // A tape that fits needs no skinned bar: its style sheet waits.
+  QVERIFY(bar->styleSheet().isEmpty());
+  for (int i = 0; i < 30; ++i) TypeKeys(*rig.calc, QStringLiteral("%1+").arg(i));
+  QTRY_VERIFY(bar->isVisible());
+  QCOMPARE(bar->width(), 10);
+  // The track in the tape's colour, darker; the handle, at the bottom,
+  // keeps one pixel clear of the track's left edge.
+  const QImage look =
+      rig.calc->grab(QRect(bar->mapTo(rig.calc.get(), QPoint(0, 0)), bar->size())).toImage();
+  QCOMPARE(look.pixel(0, 2), Palette::Tape().darker(112).rgb());
+  QCOMPARE(look.pixel(0, look.height() - 3), Palette::Tape().darker(112).rgb());
+  QCOMPARE(look.pixel(look.width() / 2, look.height() - 4), Palette::Body().lighter(125).rgb());
+  // The lines make room for the bar.
+  QCOMPARE(rig.calc->Tape().viewport()->width(), Skin::TapeRect().width() - 10);
 }
 
 }  // namespace numerina::ui::test
