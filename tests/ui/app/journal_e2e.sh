@@ -78,6 +78,51 @@ else
   fail "no question after kill -9"
 fi
 
+# ---- kill -9 while keys are being typed: whatever is restored is the
+# tape as it stood, whole lines only. The complete tape of the same keys
+# comes from the runner; a restored tape must be its beginning, line by
+# line (at most the last line cut, when its record was being written). ----
+KEYS="1+2+3+4+5+6+7+8+9+10=11*12=13-14="
+RUNNER="$(dirname "$PROGRAM")/../tools/tape/numerina-tape"
+if [ -x "$RUNNER" ]; then
+  printf '%s' "$KEYS" | "$RUNNER" --tape "$WORK/full.tape" >/dev/null
+  iconv -f WINDOWS-1252 -t UTF-8 "$WORK/full.tape" | tr -d '\r' | sed -e '$a\' >"$WORK/full.txt"
+  for round in 1 2 3; do
+    # Start from an empty tape.
+    xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"
+    xdotool key Home   # clear entry: the tape empties
+    xdotool type --delay 40 "$KEYS" &
+    typing=$!
+    sleep "0.$((RANDOM % 9 + 1))"
+    kill -9 "$PID"
+    wait "$PID" 2>/dev/null
+    wait "$typing" 2>/dev/null
+    start || exit 1
+    if box=$(question); then
+      xdotool windowactivate --sync "$box" 2>/dev/null
+      xdotool key shift+Tab space
+      for _ in $(seq 30); do
+        [ "$(xwininfo -id "$WIN" | awk '/Map State:/ {print $3}')" = IsViewable ] && break
+        sleep 0.1
+      done
+      got=$(tape)
+      printf '%s\n' "$got" | sed -e '$a\' >"$WORK/got.txt"
+      n=$(wc -l <"$WORK/got.txt")
+      if head -n "$n" "$WORK/full.txt" | cmp -s - "$WORK/got.txt"; then
+        pass "kill -9 round $round: $n whole lines back"
+      else
+        fail "kill -9 round $round: restored tape is not the typed one's beginning"
+        diff "$WORK/got.txt" "$WORK/full.txt" | head -n 5
+      fi
+    else
+      # Killed before the first line: nothing to offer.
+      pass "kill -9 round $round: before the first line, no question"
+    fi
+  done
+else
+  fail "numerina-tape not found beside the build ($RUNNER)"
+fi
+
 # ---- Esc ends on purpose: the next start is the plain one ----
 xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"
 xdotool key Escape
