@@ -28,38 +28,11 @@
 #include "base/product.h"
 #include "tools/skinshot/windows.h"
 #include "ui/skin/skin.h"
+#include "ui/widgets/outline.h"
 
 using namespace numerina::ui;
 
 namespace {
-
-// The window's outline as lines of runs (x1, x2 excluded): lines 0 to 4,
-// mirrored at the bottom; every other line is whole.
-constexpr std::array<std::array<int, 4>, 5> kCorner = {{{5, 200, 209, 395},
-                                                        {3, 202, 207, 397},
-                                                        {2, 203, 206, 398},
-                                                        {1, 204, 205, 399},
-                                                        {1, 204, 205, 399}}};
-
-QRegion DeviceOutline(qreal dpr) {
-  QRegion r;
-  auto add = [&](int x1, int y, int x2) {
-    const int dx1 = qRound(x1 * dpr), dx2 = qRound(x2 * dpr);
-    const int dy1 = qRound(y * dpr), dy2 = qRound((y + 1) * dpr);
-    if (dx2 > dx1 && dy2 > dy1) r += QRect(dx1, dy1, dx2 - dx1, dy2 - dy1);
-  };
-  for (int y = 0; y < 275; ++y) {
-    const int edge = y < 5 ? y : y >= 270 ? 274 - y : -1;
-    if (edge < 0) {
-      add(0, y, 400);
-    } else {
-      const auto& l = kCorner[static_cast<std::size_t>(edge)];
-      add(l[0], y, l[1]);
-      add(l[2], y, l[3]);
-    }
-  }
-  return r;
-}
 
 void PaintDemo(QPainter& p) {
   Skin::PaintLogo(p, QRect(12, 7, 76, 18));
@@ -177,7 +150,7 @@ int main(int argc, char** argv) {
   QImage out(w, h, QImage::Format_ARGB32);
   out.fill(Qt::white);
   QPainter p(&out);
-  const QRegion outline = DeviceOutline(dpr);
+  const QRegion outline = DeviceRegionOfRuns(CalculatorRuns(), dpr);
   const bool mask = !cli.isSet(QStringLiteral("no-mask"));
   int y = gap;
   for (const QImage* img : {&released, &pressed}) {
