@@ -141,8 +141,9 @@ TEST_F(RunnerTest, UsageErrors) {
 // without reading a script; an unknown option is a usage error.
 TEST_F(RunnerTest, HelpAndVersion) {
   const std::string tape = (dir_ / "never.txt").string();
-  for (const std::string args :
-       {"--version", "--decimals 3 --version", "--tape " + tape + " --version"}) {
+  const std::string cases[] = {"--version", "--decimals 3 --version",
+                               "--tape " + tape + " --version"};
+  for (const std::string& args : cases) {
     const Result r = Run(args, "1+1=");
     EXPECT_EQ(r.status, 0) << args;
     EXPECT_EQ(r.out, "numerina-tape " NUMERINA_VERSION "\n") << args;
