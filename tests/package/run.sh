@@ -173,9 +173,13 @@ case "$MODE" in
       rm -rf "$PKG"
       mkdir -p "$PKG"
       start=$(date +%s)
+      before=$(git -C "$SRC" status --porcelain --untracked-files=all)
       "$SRC/tools/package.sh" "$PKG/deb" >"$PKG/build.log" 2>&1 \
         || { tail -50 "$PKG/build.log"; fail "dpkg-buildpackage -b -us -uc"; exit 1; }
       echo "$(( $(date +%s) - start ))" >"$PKG/seconds"
+      # The build happens in a copy: the checkout is as it was.
+      [ "$(git -C "$SRC" status --porcelain --untracked-files=all)" = "$before" ] \
+        || fail "the package build changed the checkout: $(git -C "$SRC" status --porcelain | head -5)"
       echo "$STAMP" >"$PKG/stamp"
     fi
     DEB=$(ls "$PKG"/deb/numerina_*.deb | head -1)
@@ -184,8 +188,6 @@ case "$MODE" in
     chmod -R a+rX "$ROOT"
     if [ "$MODE" = package ]; then
       pass "built $(basename "$DEB") ($(stat -c %s "$DEB") bytes) in $(cat "$PKG/seconds") s"
-      git -C "$SRC" status --porcelain --ignored=no | grep -q . \
-        && echo "note: the checkout has changes: $(git -C "$SRC" status --porcelain | head -5 | tr '\n' ' ')"
       ls "$PKG"/deb/numerina-dbgsym_*.deb >/dev/null 2>&1 && pass "the debug symbols are in numerina-dbgsym" \
         || fail "no numerina-dbgsym package"
 

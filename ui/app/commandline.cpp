@@ -23,7 +23,8 @@ constexpr std::string_view kUsage =
 
 // QGuiApplication's and QApplication's options: these are Qt's to read, so
 // they must not be taken for unknown ones. Qt reads them with one dash or
-// two, and those in kQtValueOptions also as -name=value.
+// two, and some with the value after '=' (-style=NAME): that form passes for
+// every option with a value, Qt ignores the ones it does not know so.
 constexpr std::string_view kQtValueOptions[] = {"platform",
                                                 "platformpluginpath",
                                                 "platformtheme",
