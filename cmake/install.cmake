@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Install layout and the Debian package.
+# Install layout (the Debian package in debian/ installs the same).
 #
 #   <prefix>/lib/numerina/numerina            the program, beside it its help
 #   <prefix>/lib/numerina/numerina.html       page and the marker that makes
@@ -7,7 +7,7 @@
 #   <prefix>/lib/numerina/numerina-print.so   the print module it loads
 #   <prefix>/bin/numerina -> ../lib/numerina/numerina
 #   <prefix>/bin/numerina-tape
-#   <prefix>/share/applications, metainfo, icons/hicolor
+#   <prefix>/share/applications, metainfo, icons/hicolor, man/man1
 #
 # The program's folder is that of the real executable (links resolved), so
 # the link in bin finds the help page and the print module. No settings file is ever installed.
@@ -48,28 +48,9 @@ install(TARGETS numerina-tape RUNTIME DESTINATION bin)
 install(FILES ${NUMERINA_RES}/${NUMERINA_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${NUMERINA_RES}/${NUMERINA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${NUMERINA_RES}/${NUMERINA_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
+# Uncompressed, which man reads everywhere; the Debian build compresses them.
+install(FILES ${NUMERINA_RES}/numerina.1 ${NUMERINA_RES}/numerina-tape.1 DESTINATION share/man/man1)
 foreach(size ${NUMERINA_ICON_SIZES})
   install(FILES ${NUMERINA_ICON_DIR}/${size}x${size}/${NUMERINA_APP_ID}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps)
 endforeach()
-
-# cpack -G DEB: dependencies worked out from the linked libraries; the Qt
-# platform plugins are loaded at run time, so they are named here.
-set(CPACK_PACKAGE_NAME numerina)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Numerina Desktop")
-set(CPACK_PACKAGE_CONTACT "Gli autori di Numerina Desktop <numerina@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "office calculator with a paper tape")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "An adding-machine calculator for office work, with an Italian user interface.\n\
-Every calculation is written line by line on a paper tape with its total;\n\
-the tape can be printed or saved as a text file.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
-set(CPACK_STRIP_FILES ON)
-include(CPack)

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb-shape0-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core clang-format)
-test=(xvfb openbox xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils trayer dpkg-dev file desktop-file-utils appstream)
+test=(xvfb openbox xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils trayer dpkg-dev debhelper lintian fakeroot file binutils desktop-file-utils appstream groff-base man-db)
 
 wanted=()
 for group in "$@"; do

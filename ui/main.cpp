@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // numerina: the calculator window.
 #include <QApplication>
+#include <iostream>
 
 #include <utility>
 
 #include "config/ini.h"
+#include "ui/app/commandline.h"
 #include "ui/app/desktop.h"
 #include "ui/app/singleinstance.h"
 #include "ui/calculator/keylog.h"
 
 int main(int argc, char** argv) {
   using namespace numerina;
+  // --help, --version and a mistyped option answer on the terminal and
+  // end here: no display, no settings, no message to a running calculator.
+  if (const auto code = ui::HandleCommandLine(argc, argv, std::cout, std::cerr)) return *code;
   ui::KeyLog("main", "start");
   // Before anything else: a second start asks the running calculator to
   // show itself and ends, without touching the settings or the screen.

@@ -137,6 +137,35 @@ TEST_F(RunnerTest, UsageErrors) {
   }
 }
 
+// --help and --version answer on standard output whatever else is given,
+// without reading a script; an unknown option is a usage error.
+TEST_F(RunnerTest, HelpAndVersion) {
+  const std::string tape = (dir_ / "never.txt").string();
+  const std::string cases[] = {"--version", "--decimals 3 --version",
+                               "--tape " + tape + " --version"};
+  for (const std::string& args : cases) {
+    const Result r = Run(args, "1+1=");
+    EXPECT_EQ(r.status, 0) << args;
+    EXPECT_EQ(r.out, "numerina-tape " NUMERINA_VERSION "\n") << args;
+    EXPECT_EQ(r.err, "") << args;
+  }
+  const Result help = Run("--help", "1+1=");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.err, "");
+  EXPECT_EQ(help.out.rfind("usage: numerina-tape [--decimals N]", 0), 0u) << help.out;
+  for (const char* option : {"--decimals", "--tape", "--pdf", "--help", "--version"}) {
+    EXPECT_NE(help.out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+  }
+  EXPECT_FALSE(fs::exists(tape));
+
+  const Result unknown = Run("--helpme", "1+1=");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_EQ(unknown.err,
+            "numerina-tape: unknown option --helpme\n"
+            "usage: numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]\n");
+}
+
 TEST_F(RunnerTest, SquareOverflowMessageAndPaste) {
   const Result r = Run("", "[PASTE:1E+200][SQR]3[PASTE:abc]");
   EXPECT_EQ(r.out,

@@ -6,10 +6,17 @@
 #                               layout, the validators, and the program
 #                               started through its link in bin, opening its
 #                               help page (Xvfb)
-#   run.sh package  BUILD_DIR   cpack -G DEB: the files, the dependencies,
-#                               the extracted package starts (offscreen)
-#   run.sh per-user BUILD_DIR   the extracted package run as nobody and as
+#   run.sh package  BUILD_DIR SOURCE_DIR
+#                               dpkg-buildpackage in a copy of the source
+#                               (tools/package.sh): lintian, the files, the
+#                               dependencies, the build flags, the extracted
+#                               package starts (offscreen)
+#   run.sh per-user BUILD_DIR SOURCE_DIR
+#                               the extracted package run as nobody and as
 #                               root (Xvfb): each user keeps his own settings
+#
+# The package is built once for both package modes and kept in
+# BUILD_DIR/package-test/ with a stamp of the tracked sources it came from.
 #
 # Outside CI a missing tool or X server skips (exit 77); under CI=true it
 # fails.
@@ -17,8 +24,9 @@ set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=../support/xsession.sh
 source "$HERE/../support/xsession.sh"
-MODE="${1:?usage: run.sh install|package|per-user BUILD_DIR}"
-BUILD="$(cd "${2:?usage: run.sh MODE BUILD_DIR}" && pwd)"
+MODE="${1:?usage: run.sh install|package|per-user BUILD_DIR [SOURCE_DIR]}"
+BUILD="$(cd "${2:?usage: run.sh MODE BUILD_DIR [SOURCE_DIR]}" && pwd)"
+SRC="${3:-}"
 ID=org.numerina.Numerina
 FAILURES=0
 PIDS=()
@@ -134,8 +142,20 @@ case "$MODE" in
     cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || { cat "$WORK/install.log"; fail "cmake --install"; exit 1; }
     check_layout "$PREFIX"
     desktop-file-validate "$PREFIX/share/applications/$ID.desktop" && pass "desktop-file-validate" || fail "desktop-file-validate"
-    appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" >"$WORK/as.log" 2>&1 \
-      && pass "appstreamcli validate --no-net" || { cat "$WORK/as.log"; fail "appstreamcli validate"; }
+    # Pedantic, but for the capitals of the reverse-DNS id: it is also the
+    # name of the launcher and the icon, which stay as they are.
+    appstreamcli validate --pedantic --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" >"$WORK/as.log" 2>&1 \
+      || { cat "$WORK/as.log"; fail "appstreamcli validate"; }
+    if grep -E "^[EWIP]: " "$WORK/as.log" | grep -v "^P: $ID:[0-9]*: cid-contains-uppercase-letter " | grep -q .; then
+      cat "$WORK/as.log"; fail "appstreamcli validate --pedantic has remarks"
+    else
+      pass "appstreamcli validate --pedantic --no-net"
+    fi
+    grep -q "<developer_name>.*</developer_name>" "$PREFIX/share/metainfo/$ID.metainfo.xml" \
+      || fail "the metainfo names no developer"
+    for page in numerina numerina-tape; do
+      [ -f "$PREFIX/share/man/man1/$page.1" ] || fail "no man page $page.1"
+    done
     grep -q "^Icon=$ID$" "$PREFIX/share/applications/$ID.desktop" || fail "the desktop file names another icon"
     grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "$PREFIX/share/metainfo/$ID.metainfo.xml" \
       || fail "the metainfo launches another desktop file"
@@ -144,30 +164,98 @@ case "$MODE" in
     check_print "$PREFIX/bin/numerina"
     ;;
   package|per-user)
-    need cpack dpkg-deb dpkg-shlibdeps
-    (cd "$WORK" && cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1) \
-      || { cat "$WORK/cpack.log"; fail "cpack -G DEB"; exit 1; }
-    DEB=$(ls "$WORK"/pkg/*.deb | head -1)
+    need git dpkg-buildpackage dh dpkg-deb lintian readelf file gzip
+    [ -n "$SRC" ] || { echo "run.sh $MODE needs the source folder"; exit 2; }
+    PKG="$BUILD/package-test"
+    # The tracked sources as the working tree has them.
+    STAMP=$(git -C "$SRC" ls-files -z | (cd "$SRC" && xargs -0 sha1sum 2>/dev/null) | sha1sum)
+    if [ "$(cat "$PKG/stamp" 2>/dev/null)" != "$STAMP" ] || ! ls "$PKG"/deb/numerina_*.deb >/dev/null 2>&1; then
+      rm -rf "$PKG"
+      mkdir -p "$PKG"
+      start=$(date +%s)
+      before=$(git -C "$SRC" status --porcelain --untracked-files=all)
+      "$SRC/tools/package.sh" "$PKG/deb" >"$PKG/build.log" 2>&1 \
+        || { tail -50 "$PKG/build.log"; fail "dpkg-buildpackage -b -us -uc"; exit 1; }
+      echo "$(( $(date +%s) - start ))" >"$PKG/seconds"
+      # The build happens in a copy: the checkout is as it was.
+      [ "$(git -C "$SRC" status --porcelain --untracked-files=all)" = "$before" ] \
+        || fail "the package build changed the checkout: $(git -C "$SRC" status --porcelain | head -5)"
+      echo "$STAMP" >"$PKG/stamp"
+    fi
+    DEB=$(ls "$PKG"/deb/numerina_*.deb | head -1)
     ROOT="$WORK/root"
     dpkg-deb -x "$DEB" "$ROOT"
     chmod -R a+rX "$ROOT"
     if [ "$MODE" = package ]; then
-      pass "built $(basename "$DEB")"
+      pass "built $(basename "$DEB") ($(stat -c %s "$DEB") bytes) in $(cat "$PKG/seconds") s"
+      ls "$PKG"/deb/numerina-dbgsym_*.deb >/dev/null 2>&1 && pass "the debug symbols are in numerina-dbgsym" \
+        || fail "no numerina-dbgsym package"
+
+      # lintian: shown whole, no error and no warning.
+      lintian --info "$DEB" >"$WORK/lintian.log" 2>&1
+      echo "--- lintian --info $(basename "$DEB")"; cat "$WORK/lintian.log"; echo "---"
+      if grep -E "^[EW]: " "$WORK/lintian.log" | grep -q .; then fail "lintian reports errors or warnings"
+      else pass "lintian: no error, no warning"; fi
+
       dpkg-deb -c "$DEB" >"$WORK/contents"
       for f in ./usr/lib/numerina/numerina ./usr/lib/numerina/numerina.html \
                ./usr/lib/numerina/numerina.installed ./usr/lib/numerina/numerina-print.so \
                ./usr/bin/numerina-tape \
-               "./usr/share/applications/$ID.desktop" "./usr/share/metainfo/$ID.metainfo.xml"; do
+               "./usr/share/applications/$ID.desktop" "./usr/share/metainfo/$ID.metainfo.xml" \
+               ./usr/share/doc/numerina/copyright ./usr/share/doc/numerina/changelog.gz \
+               ./usr/share/man/man1/numerina.1.gz ./usr/share/man/man1/numerina-tape.1.gz; do
         grep -q " $f\( \|$\)" "$WORK/contents" || fail "dpkg-deb -c lists no $f"
       done
       grep -q " ./usr/bin/numerina -> ../lib/numerina/numerina" "$WORK/contents" || fail "dpkg-deb -c lists no link"
       pass "dpkg-deb -c lists the files ($(wc -l <"$WORK/contents") entries)"
+
       DEPENDS=$(dpkg-deb -f "$DEB" Depends)
+      RECOMMENDS=$(dpkg-deb -f "$DEB" Recommends)
       echo "Depends: $DEPENDS"
+      echo "Recommends: $RECOMMENDS"
       # libqt6printsupport6 comes from the print module.
-      for d in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
-        echo "$DEPENDS" | grep -q "$d" || fail "Depends lacks $d"
+      for d in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6; do
+        echo "$DEPENDS" | grep -q "\b$d\b" || fail "Depends lacks $d"
       done
+      echo "$DEPENDS" | grep -q qt6-qpa-plugins && fail "Depends names qt6-qpa-plugins"
+      for r in xdg-utils qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
+        echo "$RECOMMENDS" | grep -q "\b$r\b" || fail "Recommends lacks $r"
+      done
+
+      DOC="$ROOT/usr/share/doc/numerina"
+      if grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$DOC/copyright" \
+         && grep -q "^License: GPL-3.0-or-later" "$DOC/copyright" && grep -q "^License: CC0-1.0" "$DOC/copyright" \
+         && grep -q "/usr/share/common-licenses/GPL-3" "$DOC/copyright"; then
+        pass "the machine-readable copyright file"
+      else
+        fail "the copyright file: $(head -3 "$DOC/copyright" 2>&1)"
+      fi
+      VERSION=$(dpkg-deb -f "$DEB" Version)
+      zcat "$DOC/changelog.gz" 2>/dev/null | head -1 | grep -q "^numerina ($VERSION) " \
+        && pass "changelog.gz for $VERSION" || fail "the changelog is not that of $VERSION"
+      # gzip -9n: no name, no time stamp, best compression (RFC 1952 header).
+      for gz in "$DOC/changelog.gz" "$ROOT/usr/share/man/man1/numerina.1.gz" "$ROOT/usr/share/man/man1/numerina-tape.1.gz"; do
+        header=$(head -c 10 "$gz" 2>/dev/null | od -An -tu1 | tr -s ' ')
+        if [ "$header" = " 31 139 8 0 0 0 0 0 2 3" ] && gzip -t "$gz"; then :; else
+          fail "$(basename "$gz") is not compressed as gzip -9n: $header"
+        fi
+      done
+      if find "$ROOT/usr/share/man" -type f ! -name "*.gz" | grep -q .; then fail "an uncompressed man page"; fi
+      zcat "$ROOT/usr/share/man/man1/numerina.1.gz" | grep -q "^\.TH NUMERINA 1 " || fail "numerina.1.gz is not the page"
+      pass "compressed man pages"
+
+      # Debian's build flags: stripped (symbols in -dbgsym), bindnow.
+      for elf in lib/numerina/numerina lib/numerina/numerina-print.so bin/numerina-tape; do
+        file -b "$ROOT/usr/$elf" | grep -q ", stripped" || fail "$elf is not stripped"
+        readelf -d "$ROOT/usr/$elf" | grep -q "BIND_NOW" || fail "$elf is not built with bindnow"
+        readelf -d "$ROOT/usr/$elf" | grep -q "FLAGS_1.*NOW" || fail "$elf lacks the NOW flag"
+      done
+      pass "binaries stripped, with BIND_NOW"
+
+      # The installed programs answer on the terminal.
+      [ "$(env -i "$ROOT/usr/bin/numerina" --version)" = "numerina $VERSION" ] \
+        && [ "$(env -i "$ROOT/usr/bin/numerina-tape" --version)" = "numerina-tape $VERSION" ] \
+        && pass "--version of both programs is $VERSION" || fail "--version differs from the package's $VERSION"
       check_layout "$ROOT/usr"
       # The extracted program starts and keeps running until it is stopped.
       HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" QT_QPA_PLATFORM=offscreen \

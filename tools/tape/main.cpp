@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]
+// numerina-tape --help | --version
 // Replays a key script on the calculator without a window and prints what it
 // shows; optionally writes the tape as the report's text export does, and
 // its printed report as a PDF file (where the window is built).
@@ -19,6 +20,20 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: numerina-tape [--decimals N] [--tape FILE] [--pdf FILE] [SCRIPT-FILE]\n";
+
+constexpr const char* kHelp =
+    "\n"
+    "Replays a key script (from SCRIPT-FILE, or standard input when it is\n"
+    "missing or -) on the calculator without a window and prints what it shows.\n"
+    "\n"
+    "  --decimals N  decimal places, 0 to 4 (default 2)\n"
+    "  --tape FILE   also write the tape as a text file\n"
+    "  --pdf FILE    also write the printed report as a PDF file\n"
+    "  --help        show this help and exit\n"
+    "  --version     show the version and exit\n"
+    "\n"
+    "Exit status: 0 done, 1 an output could not be written, 2 a usage or script error.\n"
+    "See numerina-tape(1).\n";
 
 // A script is typed keys: anything near this size is an endless or wrong
 // stream (/dev/zero, a pipe that never ends), not a script.
@@ -59,6 +74,14 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (haveScript) return UsageError("nothing may follow the script file");
+    if (arg == "--help") {
+      std::cout << kUsage << kHelp;
+      return 0;
+    }
+    if (arg == "--version") {
+      std::cout << "numerina-tape " NUMERINA_VERSION "\n";
+      return 0;
+    }
     if (arg == "--decimals") {
       if (haveDecimals) return UsageError("--decimals given twice");
       if (i + 1 >= argc) return UsageError("--decimals needs a number");
