@@ -16,6 +16,8 @@ mkdir "$COPY/numerina"
 # left out); untracked files and build folders stay behind.
 git -C "$SRC" ls-files -z \
   | (cd "$SRC" && tar --null --ignore-failed-read -T - -c 2>/dev/null) | tar -x -C "$COPY/numerina"
+# Both cores (debhelper builds with one job unless told).
+export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-parallel=$(nproc)}"
 (cd "$COPY/numerina" && dpkg-buildpackage -b -us -uc)
 mv "$COPY"/*.deb "$COPY"/*.buildinfo "$COPY"/*.changes "$OUT"/
 echo "package.sh: $(cd "$OUT" && ls ./*.deb | tr '\n' ' ')in $OUT"
