@@ -24,6 +24,7 @@
 
 #include "config/ini.h"
 #include "config/settings.h"
+#include "tests/support/quiet.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/shell.h"
 #include "ui/calculator/tapeview.h"
@@ -137,24 +138,6 @@ class BoxWatch : public QObject {
   int seen_ = 0;
   bool busy_ = false;
 };
-
-// The offscreen platform warns that it cannot shape windows and cannot
-// pass size hints on; both are expected there and hide real warnings.
-inline QtMessageHandler& PreviousHandler() {
-  static QtMessageHandler previous = nullptr;
-  return previous;
-}
-inline void QuietOffscreenWarnings() {
-  static const bool installed = [] {
-    PreviousHandler() = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-          if (PreviousHandler()) PreviousHandler()(type, context, message);
-        });
-    return true;
-  }();
-  (void)installed;
-}
 
 // The program around a calculator that stands alone, recording what the
 // window asks of it: the end of the program, files to open; printing goes

@@ -10,6 +10,8 @@
 #include <QStyleHints>
 #include <QtTest>
 
+#include "tests/support/quiet.h"
+
 #include "base/messages.h"
 #include "ui/widgets/cachedbackground.h"
 #include "ui/widgets/messagebox.h"
@@ -69,14 +71,7 @@ class PlumbingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-          if (previous) previous(type, context, message);
-        });
-  }
+  void initTestCase() { QuietOffscreenWarnings(); }
 
   void oneWindowOfAKind() {
     OpenWindow<Small> open;

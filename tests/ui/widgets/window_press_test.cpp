@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/support/quiet.h"
+
 #include <functional>
 #include <memory>
 
@@ -86,15 +88,7 @@ class WindowPressTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    // The offscreen platform has no masks and no raise: nothing to report.
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-          if (previous) previous(type, context, message);
-        });
-  }
+  void initTestCase() { QuietOffscreenWarnings(); }
 
   void cleanup() {
     AperturaDaBarra = false;
