@@ -307,6 +307,27 @@ void Calculator::moveEvent(QMoveEvent* event) {
   mover_->WindowMoved();
 }
 
+void Calculator::setVisible(bool visible) {
+  if (!visible || std::exchange(shownOnce_, true)) {
+    QWidget::setVisible(visible);
+    return;
+  }
+  // The first control that is shown (or named) brings up Qt's
+  // accessibility bridge, which connects to the session bus and waits for
+  // its answer. The window goes to the screen first, bare, and its
+  // controls follow at once, before anything is painted: the first
+  // picture is the same, and the bus is asked while the window manager
+  // maps the window.
+  QList<QWidget*> held;
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow() || child->isHidden()) continue;
+    child->hide();
+    held.append(child);
+  }
+  QWidget::setVisible(true);
+  for (QWidget* child : held) child->show();
+}
+
 void Calculator::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ApplyDeviceOutline(*this, CalculatorRuns());

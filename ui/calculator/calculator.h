@@ -41,6 +41,9 @@ class Calculator : public QWidget, private PictureButton::Handler {
   explicit Calculator(CalculatorShell& shell, QWidget* parent = nullptr);
   ~Calculator() override;
 
+  // The first show maps the window before its controls are shown.
+  void setVisible(bool visible) override;
+
   // Start-up after the single-instance check: settings, outline, tape
   // colour, engine, cursors. The caller shows the window afterwards.
   void StartUp();
@@ -180,6 +183,7 @@ class Calculator : public QWidget, private PictureButton::Handler {
   std::array<int, kTools.size()> toolTickets_{};
 
   bool started_ = false;
+  bool shownOnce_ = false;
   bool painted_ = false;
   bool reportVisibile_ = true;
   bool reportToolPressed_ = false;  // the report button's own look

@@ -9,7 +9,14 @@ FocusButton::FocusButton(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Focus"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  setAccessibleName(QStringLiteral("tastiera della calcolatrice"));
+}
+
+void FocusButton::showEvent(QShowEvent* event) {
+  // Named when first shown, not when built: naming asks the accessibility
+  // bridge, which connects to the session bus (the window shows its
+  // controls once it is on the screen).
+  if (accessibleName().isEmpty()) setAccessibleName(QStringLiteral("tastiera della calcolatrice"));
+  QWidget::showEvent(event);
 }
 
 bool FocusButton::event(QEvent* event) {

@@ -25,6 +25,7 @@ class FocusButton : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent*) override {}
 };

@@ -13,6 +13,14 @@ class PictureButtonAccessible : public QAccessibleWidget {
   explicit PictureButtonAccessible(PictureButton* button)
       : QAccessibleWidget(button, QAccessible::Button) {}
 
+  // The name lives in the button rather than in QWidget::accessibleName:
+  // setting that asks the accessibility bridge, which would connect to the
+  // session bus while the window is still being built.
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+      return static_cast<const PictureButton*>(widget())->AccessibleText();
+    return QAccessibleWidget::text(t);
+  }
   QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
   void doAction(const QString& name) override {
     if (name == QAccessibleActionInterface::pressAction() && widget()->isEnabled())
@@ -32,7 +40,11 @@ QAccessibleInterface* PictureButtonFactory(const QString&, QObject* object) {
 PictureButton::PictureButton(QWidget* parent, Handler& handler, Acts acts, int index,
                              const QRect& geometry, const QString& name,
                              const QString& accessibleName, const QString& toolTip)
-    : QWidget(parent), handler_(handler), acts_(acts), index_(index) {
+    : QWidget(parent),
+      handler_(handler),
+      acts_(acts),
+      index_(index),
+      accessibleText_(accessibleName) {
   static const bool factoryInstalled = [] {
     QAccessible::installFactory(PictureButtonFactory);
     return true;
@@ -47,7 +59,6 @@ PictureButton::PictureButton(QWidget* parent, Handler& handler, Acts acts, int i
   setAttribute(Qt::WA_NoMousePropagation);
   setFocusPolicy(Qt::NoFocus);
   setCursor(Qt::PointingHandCursor);
-  setAccessibleName(accessibleName);
   if (!toolTip.isEmpty()) setToolTip(toolTip);
 }
 

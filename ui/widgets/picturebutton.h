@@ -42,6 +42,8 @@ class PictureButton : public QWidget {
   Acts acts() const { return acts_; }
   int index() const { return index_; }  // the owner's number for it (a table row, a place)
   bool Down() const { return down_ != Qt::NoButton; }
+  // What assistive technology reads as its name.
+  const QString& AccessibleText() const { return accessibleText_; }
 
   // The click of assistive technology and of the keyboard.
   void Activate() { handler_.ButtonActivated(*this); }
@@ -56,6 +58,7 @@ class PictureButton : public QWidget {
   Handler& handler_;
   Acts acts_;
   int index_;
+  QString accessibleText_;
   Qt::MouseButton down_ = Qt::NoButton;
 };
 

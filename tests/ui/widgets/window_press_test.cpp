@@ -5,6 +5,7 @@
 // release of any button, wherever it happens. What is drawn is read from
 // the window's pixels, what is done from the window's own effects.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -70,7 +71,7 @@ PictureButton* ByName(QWidget* window, const QString& name) {
 
 PictureButton* ByAccessibleName(QWidget& window, const QString& name) {
   for (PictureButton* b : window.findChildren<PictureButton*>())
-    if (b->accessibleName() == name) return b;
+    if (QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name) == name) return b;
   return nullptr;
 }
 
