@@ -146,8 +146,9 @@ class PanelsTest : public QObject {
     for (int y = makers.bottom() + 1; y < shot.height() && separator < 0; ++y)
       if (shot.pixelColor(150, y) == QColor(128, 128, 128)) separator = y;
     QVERIFY(separator > 0);
-    QVERIFY2(separator - makers.bottom() <= 8,
-             qPrintable(QStringLiteral("an empty band of %1 pixels").arg(separator - makers.bottom())));
+    QVERIFY2(
+        separator - makers.bottom() <= 8,
+        qPrintable(QStringLiteral("an empty band of %1 pixels").arg(separator - makers.bottom())));
     const QRect description = Label(box, "lblDescription").geometry();
     const QRect licence = Label(box, "Label2").geometry();
     QVERIFY(description.top() > separator && description.top() - separator <= 8);
