@@ -43,13 +43,20 @@ descendants() {
 }
 stop_all() {
   local pid
+  # The deepest first, each with a moment for its parent to collect it.
   for pid in "${PIDS[@]}"; do
-    for child in $(descendants "$pid"); do kill "$child" 2>/dev/null; done
+    for child in $(descendants "$pid"); do kill "$child" 2>/dev/null; sleep 0.2; done
+  done
+  for pid in "${PIDS[@]}"; do
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
   PIDS=()
-  [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
+  if [ -n "${BUS_PID:-}" ]; then
+    # Services the session bus started on demand are its children.
+    for child in $(descendants "$BUS_PID"); do kill "$child" 2>/dev/null; sleep 0.2; done
+    kill "$BUS_PID" 2>/dev/null
+  fi
   BUS_PID=""
 }
 trap 'stop_all; e2e_cleanup' EXIT
