@@ -13,7 +13,8 @@ constexpr char kNamedByCaption[] = "numerinaNamedByCaption";
 
 class NamedListAccessible : public QAccessibleWidget {
  public:
-  explicit NamedListAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+  explicit NamedListAccessible(QComboBox* combo)
+      : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
   QString text(QAccessible::Text t) const override {
     switch (t) {
