@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev libcups2-dev qt6-translations-l10n libgl-dev libxcb-shape0-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core clang-format)
-test=(xvfb openbox dbus at-spi2-core xfce4-panel xfconf weston xwayland qt6-wayland xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils trayer dpkg-dev debhelper lintian fakeroot file binutils desktop-file-utils appstream groff-base man-db)
+test=(xvfb openbox dbus at-spi2-core python3-dbus-next xfce4-panel xfconf weston xwayland qt6-wayland xdotool xclip x11-utils imagemagick util-linux cups printer-driver-cups-pdf poppler-utils trayer dpkg-dev debhelper lintian fakeroot file binutils desktop-file-utils appstream groff-base man-db)
 
 wanted=()
 for group in "$@"; do

@@ -12,8 +12,9 @@ namespace numerina::ui {
 
 void QtHost::MessageBox(std::string_view text, std::string_view title, MessageIcon icon) {
   // No parent: the calculator is usually hidden while the box is up, and a
-  // box must not vanish with it. Application-modal, one OK button.
-  QMessageBox box;
+  // box must not vanish with it. Application-modal, one OK button, centred
+  // on the calculator's place (a hidden window keeps its geometry).
+  PlacedMessageBox box(window_.frameGeometry());
   SetUpMessageBox(box, text, title, icon);
   if (window_.OnTop()) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   box.exec();

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "ui/configdialog/frmconfig.h"
+#include "ui/configdialog/positionlist.h"
 #include "ui/skin/layout_config.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/text.h"
@@ -120,11 +121,14 @@ void frmConfig::BuildControls() {
   label3->installEventFilter(this);
   chkPrimo_->setAccessibleName(label3->text());
 
-  Caption(QStringLiteral("Label1"), QStringLiteral("Posizione:"), at::kPicPosCaption);
+  QLabel* label1 =
+      Caption(QStringLiteral("Label1"), QStringLiteral("Posizione:"), at::kPicPosCaption);
   Caption(QStringLiteral("Label2"), QStringLiteral("Immagine da caricare sulla numerina:"),
           at::kPicCaption);
   cboPic_ = Named(new QComboBox(this), "cboPic", at::kCboPic);
-  cboPic_->setAccessibleName(QStringLiteral("Posizione dell'immagine sulla numerina"));
+  NameListByCaption(*cboPic_);
+  cboPic_->setAccessibleName(QStringLiteral("Posizione dell'immagine"));
+  label1->setBuddy(cboPic_);
   lblPicture_ = Named(new QLabel(this), "lblPicture", at::kLblPicture);
   MakePathField(lblPicture_);
   lblPicture_->setAccessibleName(QStringLiteral("Immagine scelta per la numerina"));
@@ -136,11 +140,14 @@ void frmConfig::BuildControls() {
                        at::kLblpospic);
   lblpospic_->resize(kWidth - 2 * at::kLblpospic.x(), at::kLblpospic.height());
 
-  Caption(QStringLiteral("Label5"), QStringLiteral("Posizione:"), at::kNamePosCaption);
+  QLabel* label5 =
+      Caption(QStringLiteral("Label5"), QStringLiteral("Posizione:"), at::kNamePosCaption);
   QLabel* label7 = Caption(QStringLiteral("Label7"),
                            QStringLiteral("Nome da inserire sulla numerina:"), at::kLabel7);
   cboNome_ = Named(new QComboBox(this), "cboNome", at::kCboNome);
-  cboNome_->setAccessibleName(QStringLiteral("Posizione del nome sul report"));
+  NameListByCaption(*cboNome_);
+  cboNome_->setAccessibleName(QStringLiteral("Posizione del nome"));
+  label5->setBuddy(cboNome_);
   txtNome_ = Named(new QLineEdit(this), "txtNome", at::kTxtNome);
   txtNome_->setAccessibleName(label7->text());
   label7->setBuddy(txtNome_);

@@ -33,7 +33,12 @@ class Logo : public QWidget {
   void Show(bool builtIn, const QPixmap& picture) {
     builtIn_ = builtIn;
     picture_ = picture;
-    const QSize size = builtIn ? SkinPanels::InfoBannerSize() : picture.size();
+    QSize size = builtIn ? SkinPanels::InfoBannerSize() : picture.size();
+    // A logo larger than its room is shown whole, smaller, in proportion:
+    // never over the company's name and text.
+    if (!builtIn &&
+        (size.width() > at::kLogoPlace.width() || size.height() > at::kLogoPlace.height()))
+      size = size.scaled(at::kLogoPlace.size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     // Centred: half the panel's width less half the logo's.
     whole_ = QRect(QPoint(at::kSize.width() / 2 - size.width() / 2, at::kLogoTop), size);
     setGeometry(whole_ & at::kWell);
@@ -48,8 +53,12 @@ class Logo : public QWidget {
     p.translate(-geometry().topLeft());
     if (builtIn_)
       SkinPanels::PaintInfoBanner(p, whole_.topLeft());
-    else
+    else if (whole_.size() == picture_.size())
       p.drawPixmap(whole_.topLeft(), picture_);
+    else {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawPixmap(whole_, picture_);
+    }
   }
 
  private:
@@ -57,6 +66,38 @@ class Logo : public QWidget {
   QPixmap picture_;
   QRect whole_;
 };
+
+// Text that fits its label's width, ended with "…" where it is cut; the
+// whole text stays the label's name for assistive technology.
+QString Fitted(const QLabel& label, const QString& text) {
+  return label.fontMetrics().elidedText(text, Qt::ElideRight, label.contentsRect().width());
+}
+
+void SetFittedText(QLabel& label, const QString& text) {
+  label.setText(Fitted(label, text));
+  label.setAccessibleName(text);
+}
+
+// The lines wrap at the label's width while all of them still fit in it;
+// otherwise (a long line among nine, a word wider than the label) each
+// line keeps one row and is cut with "…": a long line never pushes the
+// lines below it out of the panel, nor runs past its edges.
+void SetFittedLines(QLabel& label, const QStringList& lines) {
+  const QString whole = lines.join(QLatin1Char('\n'));
+  const QRect room = label.contentsRect();
+  const QRect wrapped = label.fontMetrics().boundingRect(
+      QRect(0, 0, room.width(), 1 << 20), int(label.alignment()) | Qt::TextWordWrap, whole);
+  const bool wraps = wrapped.width() <= room.width() && wrapped.height() <= room.height();
+  label.setWordWrap(wraps);
+  if (wraps) {
+    label.setText(whole);
+  } else {
+    QStringList fitted;
+    for (const QString& line : lines) fitted << Fitted(label, line);
+    label.setText(fitted.join(QLatin1Char('\n')));
+  }
+  label.setAccessibleName(whole);
+}
 
 }  // namespace
 
@@ -82,7 +123,6 @@ void frmInfoDitta::Form_Load() {
   logo_ = new Logo(this);
   ditta_ = AddText(*this, at::kDitta, {});
   info_ = AddText(*this, at::kInfo, {});
-  info_->setWordWrap(true);
   image1_ = new PictureButton(this, *this, PictureButton::Acts::OnAnyRelease, 1,
                               SkinPanels::InfoCloseRect(), QStringLiteral("Image1"),
                               QStringLiteral("Chiudi"), QStringLiteral("Chiudi"));
@@ -92,13 +132,13 @@ void frmInfoDitta::Form_Load() {
 void frmInfoDitta::Loader() {
   auto* logo = static_cast<Logo*>(logo_);
   if (!IsInfoOn(LeggiIni(kSection, kInfo))) {
-    ditta_->setText(ToQString(kProductName));
-    info_->setText(QStringList{QStringLiteral("Questo spazio è a vostra disposizione."),
+    SetFittedText(*ditta_, ToQString(kProductName));
+    SetFittedLines(*info_,
+                   QStringList{QStringLiteral("Questo spazio è a vostra disposizione."),
                                QStringLiteral("Potete personalizzarlo con informazioni personali o "
                                               "inerenti la vostra ditta."),
                                QString(), ToQString(kMakersLine),
-                               QStringLiteral("vi augurano buon lavoro."), QString()}
-                       .join(QLatin1Char('\n')));
+                               QStringLiteral("vi augurano buon lavoro."), QString()});
     logo->Show(true, {});
     return;
   }
@@ -107,10 +147,10 @@ void frmInfoDitta::Loader() {
   const std::string stored = LeggiIni(kSection, kLogoPic);
   if (!stored.empty()) picture.load(QString::fromStdString(PicturePath(stored)));
   logo->Show(false, picture);
-  ditta_->setText(Setting(kLogoNome));
+  SetFittedText(*ditta_, Setting(kLogoNome));
   QStringList lines;
   for (std::string_view key : kInfoLines) lines << Setting(key);
-  info_->setText(lines.join(QLatin1Char('\n')));
+  SetFittedLines(*info_, lines);
 }
 
 void frmInfoDitta::showEvent(QShowEvent* event) {

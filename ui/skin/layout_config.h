@@ -22,8 +22,11 @@ inline constexpr int kCaptionRightMargin = 12;
 
 inline constexpr QRect kChkPrimo(14, 32, 16, 16);
 inline constexpr QRect kLabel3(42, 34, 202, 13);
+// The captions over the picture path and the name start where the text
+// inside those fields starts, 4 pixels in: "Posizione:" beside them needs
+// all the room up to there.
 inline constexpr QRect kPicPosCaption(14, 52, 48, 13);
-inline constexpr QRect kPicCaption(66, 52, 185, 13);
+inline constexpr QRect kPicCaption(70, 52, 185, 13);
 inline constexpr QRect kCboPic(14, 66, 46, 21);
 inline constexpr QRect kLblPicture(66, 66, 202, 20);
 inline constexpr QRect kCommand1(268, 66, 22, 21);
@@ -31,20 +34,23 @@ inline constexpr QRect kCommand1(268, 66, 22, 21);
 // both sides.
 inline constexpr QRect kLblpospic(14, 87, 130, 13);
 inline constexpr QRect kNamePosCaption(14, 103, 48, 13);
-inline constexpr QRect kLabel7(66, 103, 163, 13);
+inline constexpr QRect kLabel7(70, 103, 163, 13);
 inline constexpr QRect kCboNome(14, 117, 46, 21);
 inline constexpr QRect kTxtNome(66, 117, 224, 21);
 inline constexpr QRect kLblposnome(14, 138, 106, 13);
 inline constexpr QRect kChkInfo(22, 153, 14, 14);
 inline constexpr QRect kLabel10(36, 154, 137, 13);
 inline constexpr QRect kLabel11(21, 172, 48, 13);
-inline constexpr QRect kLblPicInfo(71, 169, 193, 20);
+// The picture path and the title start 6 pixels further right than their
+// first places, which "Immagine:" overlapped; their right edges stay.
+inline constexpr QRect kLblPicInfo(77, 169, 187, 20);
 inline constexpr QRect kCommand2(264, 169, 22, 21);
 inline constexpr QRect kLabel12(21, 195, 29, 13);
-inline constexpr QRect kTxtInfo(71, 192, 215, 21);
+inline constexpr QRect kTxtInfo(77, 192, 209, 21);
 inline constexpr QRect kLabel9(36, 215, 236, 13);
 inline constexpr QRect kLstMain(36, 230, 249, 123);
-inline constexpr QRect kRestoreCaption(24, 370, 160, 13);
+// At the left margin: further right its end would touch "Ripristina".
+inline constexpr QRect kRestoreCaption(14, 370, 160, 13);
 // The folder icon of the two choosers.
 inline constexpr int kFolderIconPx = 16;
 // The list's rows, and the line numbers beside them (x and width).

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The about box (306 x 184) and the company information panel (300 x 231):
+// The about box (306 x 154) and the company information panel (300 x 231):
 // where their texts and pictures stand, in window pixels, and their fonts.
 // The artwork's own places are in skin_panels.h.
 
@@ -24,7 +24,12 @@ struct PanelText {
 
 namespace about {
 
-inline constexpr QSize kSize(306, 184);
+// The lower part (the separators, the description, the licence line, the
+// banner and the configuration button) stands this much higher than in the
+// old 184-pixel box: the band the e-mail labels left when they went is
+// closed, and the box is that much shorter.
+inline constexpr int kLowerRaise = 30;
+inline constexpr QSize kSize(306, 184 - kLowerRaise);
 inline constexpr QRect kIcon(11, 21, 32, 32);
 // The banner's picture stands this far in from the banner's left edge.
 inline constexpr int kLogoInset = 6;
@@ -42,9 +47,9 @@ inline constexpr PanelText kLabel1{"Label1", QRect(115, 45, 180, 13), "MS Sans S
 inline constexpr PanelText kLabel4{"Label4", QRect(25, 60, 270, 15), "MS Sans Serif", 11, true,
                                    kLeft};
 inline constexpr PanelText kDescription{
-    "lblDescription", QRect(-21, 115, 347, 14), "MS Sans Serif", 11, false, kCentre};
-inline constexpr PanelText kLabel2{"Label2", QRect(7, 127, 291, 14), "MS Sans Serif", 11, false,
-                                   kCentre};
+    "lblDescription", QRect(-21, 115 - kLowerRaise, 347, 14), "MS Sans Serif", 11, false, kCentre};
+inline constexpr PanelText kLabel2{
+    "Label2", QRect(7, 127 - kLowerRaise, 291, 14), "MS Sans Serif", 11, false, kCentre};
 
 }  // namespace about
 
@@ -60,6 +65,10 @@ inline constexpr PanelText kDitta{"lblDitta", QRect(15, 73, 268, 20), "MS Sans S
                                   kTop};
 inline constexpr PanelText kInfo{"lblInfo", QRect(15, 95, 271, 117), "MS Sans Serif", 11, false,
                                  kTop};
+// The logo's room: the writing surface's width, from the logo's top down to
+// the company name. A larger logo is shown scaled down into it.
+inline constexpr QRect kLogoPlace(kWell.left(), kLogoTop, kWell.width(),
+                                  kDitta.place.top() - kLogoTop);
 
 }  // namespace info
 

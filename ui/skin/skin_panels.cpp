@@ -168,14 +168,16 @@ void SkinPanels::PaintInfoBanner(QPainter& p, QPoint topLeft) {
 }
 
 QPixmap SkinPanels::AboutBackground(qreal dpr) {
-  QPixmap pm = Canvas(QSize(306, 184), dpr);
+  const int w = layout::about::kSize.width(), h = layout::about::kSize.height();
+  const int raise = layout::about::kLowerRaise;
+  QPixmap pm = Canvas(layout::about::kSize, dpr);
   QPainter p(&pm);
-  p.fillRect(QRect(0, 0, 306, 184), kFace);
+  p.fillRect(QRect(0, 0, w, h), kFace);
   // Title bar: the classic dark-to-light blue.
-  QLinearGradient bar(0, 0, 306, 0);
+  QLinearGradient bar(0, 0, w, 0);
   bar.setColorAt(0, QColor(10, 36, 106));
   bar.setColorAt(1, QColor(120, 160, 214));
-  p.fillRect(QRect(0, 0, 306, 20), bar);
+  p.fillRect(QRect(0, 0, w, 20), bar);
   p.drawPixmap(QRect(5, 2, 16, 16), Skin::AppIcon().pixmap(QSize(16, 16), dpr));
   p.setFont(UiFont(11, true));
   p.setPen(Qt::white);
@@ -183,19 +185,19 @@ QPixmap SkinPanels::AboutBackground(qreal dpr) {
              QStringLiteral("Informazioni"));
   // The window's own edge (it has no frame of the window manager).
   p.setPen(Qt::NoPen);
-  p.fillRect(QRect(0, 0, 306, 1), QColor(10, 36, 106));
-  p.fillRect(QRect(0, 183, 306, 1), kShadow);
-  p.fillRect(QRect(0, 0, 1, 184), QColor(10, 36, 106));
-  p.fillRect(QRect(305, 0, 1, 184), kShadow);
-  p.fillRect(QRect(1, 20, 1, 163), Qt::white);
-  p.fillRect(QRect(1, 20, 304, 1), Qt::white);
+  p.fillRect(QRect(0, 0, w, 1), QColor(10, 36, 106));
+  p.fillRect(QRect(0, h - 1, w, 1), kShadow);
+  p.fillRect(QRect(0, 0, 1, h), QColor(10, 36, 106));
+  p.fillRect(QRect(w - 1, 0, 1, h), kShadow);
+  p.fillRect(QRect(1, 20, 1, h - 21), Qt::white);
+  p.fillRect(QRect(1, 20, w - 2, 1), Qt::white);
   // Frame2 and Frame1: engraved separator lines; Line1: the vertical one.
-  for (int y : {110, 142}) {
+  for (int y : {110 - raise, 142 - raise}) {
     p.fillRect(QRect(7, y, 291, 1), QColor(128, 128, 128));
     p.fillRect(QRect(7, y + 1, 291, 1), Qt::white);
   }
-  p.fillRect(QRect(167, 143, 1, 37), kShadow);
-  p.fillRect(QRect(168, 143, 1, 37), Qt::white);
+  p.fillRect(QRect(167, 143 - raise, 1, 37), kShadow);
+  p.fillRect(QRect(168, 143 - raise, 1, 37), Qt::white);
   return pm;
 }
 

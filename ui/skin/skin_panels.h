@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QRect>
 
+#include "ui/skin/layout_panels.h"
+
 class QPainter;
 
 namespace numerina::ui {
@@ -29,8 +31,8 @@ class SkinPanels {
   // About box: blue title bar with "Informazioni", grey body, separators.
   static QPixmap AboutBackground(qreal dpr);
   static QRect AboutCloseRect() { return QRect(285, 4, 15, 15); }
-  static QRect AboutButtonRect() { return QRect(189, 151, 95, 22); }
-  static QRect AboutBannerRect() { return QRect(9, 146, 151, 31); }
+  static QRect AboutButtonRect() { return QRect(189, 151 - layout::about::kLowerRaise, 95, 22); }
+  static QRect AboutBannerRect() { return QRect(9, 146 - layout::about::kLowerRaise, 151, 31); }
   // The close button (released or pressed) and the configuration button
   // with its caption.
   static void PaintAboutClose(QPainter& p, bool pressed);

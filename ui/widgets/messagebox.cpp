@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/messagebox.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
 #include "ui/skin/text.h"
 
 namespace numerina::ui {
@@ -32,11 +37,37 @@ void SetUpMessageBox(QMessageBox& box, std::string_view text, std::string_view t
   box.setWindowModality(Qt::ApplicationModal);
 }
 
+QPoint CentredOn(const QRect& over, QSize size) {
+  QPoint at = over.center() - QPoint(size.width() / 2, size.height() / 2);
+  const QScreen* screen = QGuiApplication::screenAt(over.center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return at;
+  const QRect area = screen->availableGeometry();
+  // Right and bottom first: a box larger than the screen keeps its top left.
+  at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
+  return at;
+}
+
+void PlacedMessageBox::showEvent(QShowEvent* event) {
+  // The box takes its final size in QMessageBox's own showEvent; the window
+  // is mapped only after this returns, so it never shows elsewhere first.
+  QMessageBox::showEvent(event);
+  // move() places the frame, where the platform knows it already.
+  if (over_.isValid()) move(CentredOn(over_, frameGeometry().size()));
+}
+
 bool ShowMessage(QWidget& window, MessageCode code) {
   const MessageText& m = TextOf(code);
+  // The place is taken while the window is still where the user sees it.
+  const QRect place = window.frameGeometry();
   window.hide();
-  QMessageBox box;
+  PlacedMessageBox box(place);
   SetUpMessageBox(box, m.text, m.title, m.icon, m.buttons);
+  // A box under a window kept on top (the calculator, beside a dialog
+  // opened from the tray) could be neither seen nor clicked, yet it holds
+  // every other window of the program.
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   box.exec();
   window.show();
   window.raise();

@@ -442,7 +442,7 @@ class DesktopTest : public QObject {
   void aboutBoxContent() {
     ProgramFolder folder;
     frmAbout* box = frmAbout::Apri({}, {});
-    QCOMPARE(box->size(), QSize(306, 184));
+    QCOMPARE(box->size(), QSize(306, 154));
     QCOMPARE(box->windowTitle(), QStringLiteral("Informazioni su Numerina DeskTop"));
     QCOMPARE(Text(box, "lblVersion"),
              QStringLiteral("Versione ") + QStringLiteral(NUMERINA_PROJECT_VERSION));

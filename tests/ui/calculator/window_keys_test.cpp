@@ -4,6 +4,7 @@
 #include "tests/support/window_support.h"
 
 #include <QClipboard>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "engine/engine.h"
@@ -31,6 +32,7 @@ class KeysTest : public QObject {
   void tabKeepsTheFocus();
   void tapeClickGivesTheKeysBack();
   void keyDuringDivisionMessageActsAfterIt();
+  void messageCentredOnCalculatorInCorner();
   void squareOverflowMessage();
   void burstKeepsOrderWithRealFlash();
   void typedKeyFlashes();
@@ -311,6 +313,35 @@ void KeysTest::keyDuringDivisionMessageActsAfterIt() {
   QTRY_COMPARE(rig.Display(), QStringLiteral("5,"));
   QCOMPARE(rig.TapeShown(), Tape("7,00···÷|0,00···="));
   QVERIFY(c.isVisible());
+  rig.CheckBoxes();
+}
+
+// The calculator in the screen's bottom right corner: its box opens over
+// it, centred on the place it had, not in the middle of the screen.
+void KeysTest::messageCentredOnCalculatorInCorner() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  const QRect area = c.screen()->availableGeometry();
+  c.move(area.right() + 1 - c.frameGeometry().width(),
+         area.bottom() + 1 - c.frameGeometry().height());
+  const QRect place = c.frameGeometry();
+  QCOMPARE(place.bottomRight(), area.bottomRight());
+  QRect box;
+  rig.boxes.Expect({QStringLiteral("Impossibile dividere per zero"),
+                    QStringLiteral("Numerina Desktop"), QMessageBox::Warning,
+                    [&] { box = QApplication::activeModalWidget()->frameGeometry(); }});
+  TypeKeys(c, "7/0=");
+  QTRY_VERIFY(rig.boxes.AllSeen());
+  QVERIFY(area.contains(box));
+  QVERIFY2(qAbs(box.center().x() - place.center().x()) <= 1 &&
+               qAbs(box.center().y() - place.center().y()) <= 1,
+           qPrintable(QStringLiteral("box centre %1,%2, calculator centre %3,%4")
+                          .arg(box.center().x())
+                          .arg(box.center().y())
+                          .arg(place.center().x())
+                          .arg(place.center().y())));
+  QCOMPARE(c.frameGeometry(), place);
   rig.CheckBoxes();
 }
 

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleHints>
 #include <QtTest>
 
@@ -39,6 +40,8 @@ struct BoxSeen {
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   bool windowVisible = true;
+  QRect geometry;
+  bool onTop = false;
 };
 
 // Answers the next box with answer once it is up.
@@ -54,6 +57,8 @@ void AnswerNextBox(BoxSeen& seen, QWidget& window, QMessageBox::StandardButton a
     seen.buttons = box->standardButtons();
     seen.defaultButton = box->standardButton(box->defaultButton());
     seen.windowVisible = window.isVisible();
+    seen.geometry = box->frameGeometry();
+    seen.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     box->button(answer)->click();
     poll->deleteLater();
   });
@@ -198,6 +203,47 @@ class PlumbingTest : public QObject {
       QCOMPARE(seen.defaultButton, QMessageBox::No);
     } else {
       QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+  }
+
+  // A box opens centred on the place of the window it hid, moved only as
+  // far as it must to lie whole on the screen, and above every window.
+  void messageBoxPlace_data() {
+    QTest::addColumn<QString>("corner");
+    QTest::newRow("middle") << QString();
+    QTest::newRow("top left") << QStringLiteral("tl");
+    QTest::newRow("bottom right") << QStringLiteral("br");
+  }
+  void messageBoxPlace() {
+    QFETCH(QString, corner);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize size(120, 80);
+    QRect place(QPoint(area.left() + area.width() / 3, area.top() + area.height() / 4), size);
+    if (corner == QLatin1String("tl")) place.moveTopLeft(area.topLeft());
+    if (corner == QLatin1String("br")) place.moveBottomRight(area.bottomRight());
+    Small window;
+    window.move(place.topLeft());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry(), place);
+    BoxSeen seen;
+    AnswerNextBox(seen, window, QMessageBox::Ok);
+    QVERIFY(ShowMessage(window, MessageCode::PictureUnreadable));
+    QCOMPARE(seen.count, 1);
+    QVERIFY(seen.onTop);
+    const QRect box = seen.geometry;
+    QVERIFY2(area.contains(box), qPrintable(QStringLiteral("box %1,%2 %3x%4 off the screen")
+                                                .arg(box.x())
+                                                .arg(box.y())
+                                                .arg(box.width())
+                                                .arg(box.height())));
+    if (corner.isEmpty()) {
+      QVERIFY(qAbs(box.center().x() - place.center().x()) <= 1);
+      QVERIFY(qAbs(box.center().y() - place.center().y()) <= 1);
+    } else if (corner == QLatin1String("tl")) {
+      QCOMPARE(box.topLeft(), area.topLeft());
+    } else {
+      QCOMPARE(box.bottomRight(), area.bottomRight());
     }
   }
 
