@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -89,11 +90,32 @@ void Calculator::ApplyDefaults() {
 }
 
 void Calculator::SetOnTop(bool onTop) {
+  offTop_ = false;
   // Changing the flags of a shown window hides it: only when they differ.
   if (OnTop() == onTop) return;
   const bool shown = isVisible();
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   if (shown) show();
+}
+
+void Calculator::LeaveTopUntilActivated() {
+  if (!OnTop() || !windowHandle()) return;
+  // The platform window alone leaves the top: changing the widget's flags
+  // would hide the window and show it again.
+  windowHandle()->setFlag(Qt::WindowStaysOnTopHint, false);
+  offTop_ = true;
+  offTopWhileActive_ = isActiveWindow();
+}
+
+void Calculator::ActivationChanged(bool active) {
+  if (!offTop_) return;
+  if (!active) {
+    offTopWhileActive_ = false;
+    return;
+  }
+  if (offTopWhileActive_) return;
+  offTop_ = false;
+  if (OnTop() && windowHandle()) windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 void Calculator::PlaceAt(std::optional<QPoint> topLeft) {
