@@ -15,6 +15,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/skin/layout.h"
 #include "ui/skin/text.h"
+#include "ui/widgets/windowmove.h"
 
 namespace numerina::ui {
 namespace {
@@ -211,6 +212,8 @@ void Calculator::SetName(const QString& text, QPoint pos) {
 }
 
 void Calculator::SavePosition(QPoint topLeft) {
+  // A place Wayland reports is not where the window is shown.
+  if (!PositionKnown()) return;
   ScriviIni(kSection, kPosizione,
             PosizioneText(static_cast<long>(topLeft.y()) * kTwipsPerPixel,
                           static_cast<long>(topLeft.x()) * kTwipsPerPixel));
