@@ -38,8 +38,8 @@ Desktop::Desktop(DesktopServices services)
   if (signal >= 0)
     connect(native, native->metaObject()->method(signal), this,
             metaObject()->method(metaObject()->indexOfSlot("TrayChanged()")));
-  // A window that closes may have been the last thing on the screen while
-  // the tray was gone (the rescue waits for the small windows).
+  // A window that closes may have been the last thing on the screen after
+  // the tray went (the rescue waits for the small windows).
   qApp->installEventFilter(this);
   connect(&help_, &HelpOpener::OpenedOutside, this, [this] {
     if (calc_) calc_->LeaveTopUntilActivated();
@@ -122,9 +122,10 @@ void Desktop::TrayChanged() {
 }
 
 bool Desktop::eventFilter(QObject* watched, QEvent* event) {
-  // The calculator's own close is left to it.
-  if (event->type() == QEvent::Close && watched->isWidgetType() && watched != calc_.get() &&
-      static_cast<QWidget*>(watched)->isWindow())
+  // A rescue that waited for the small windows looks again at each close
+  // (the calculator's own close is left to it).
+  if (recheckAtClose_ && event->type() == QEvent::Close && watched->isWidgetType() &&
+      watched != calc_.get() && static_cast<QWidget*>(watched)->isWindow())
     CheckReach();
   return false;
 }
@@ -133,8 +134,12 @@ void Desktop::CheckReach() {
   if (std::exchange(reachCheckPending_, true)) return;
   QTimer::singleShot(0, this, [this] {
     reachCheckPending_ = false;
+    recheckAtClose_ = false;
     if (TrayShown()) return;
-    if (frmInfoDitta::Aperto() || frmAbout::Aperto()) return;
+    if (frmInfoDitta::Aperto() || frmAbout::Aperto()) {
+      recheckAtClose_ = true;
+      return;
+    }
     if (!calc_ || !calc_->isVisible()) MostraCalcolatrice();
   });
 }

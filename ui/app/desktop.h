@@ -99,8 +99,9 @@ class Desktop : public QObject, public CalculatorShell {
   // Once, after the first paint (or a second at the latest): the tray
   // form, then the tape journal.
   void AfterFirstPaint();
-  // Without a tray and with no window of the program left on the screen,
-  // the calculator comes back. Checked once the events in hand are done.
+  // Without a tray and with no small window of the program left on the
+  // screen, the calculator comes back. Checked once the events in hand are
+  // done, and again at each window's close while a small window held it.
   void CheckReach();
 
   const DesktopServices services_;
@@ -112,6 +113,7 @@ class Desktop : public QObject, public CalculatorShell {
   std::unique_ptr<Calculator> calc_;
   bool afterFirstPaint_ = false;
   bool reachCheckPending_ = false;
+  bool recheckAtClose_ = false;  // the tray went while a small window was up
 };
 
 }  // namespace numerina::ui
