@@ -23,9 +23,10 @@ declare -A allowed=(
   [ui/print]="base engine report ui/skin ui/widgets ui/print"
   [ui/configdialog]="base config ui/skin ui/widgets ui/configdialog"
   [ui/panels]="base config ui/skin ui/widgets ui/panels"
+  [ui/help]="base ui/skin ui/widgets ui/help"
   # Printing is a module loaded at run time: the program sees its interface
   # alone.
-  [ui/app]="base engine config ui/skin ui/widgets ui/calculator ui/configdialog ui/panels ui/print/printmodule.h ui/app"
+  [ui/app]="base engine config ui/skin ui/widgets ui/calculator ui/configdialog ui/panels ui/help ui/print/printmodule.h ui/app"
   [ui/main.cpp]="base config ui/calculator ui/app"
   [tools/tape]="base engine config report commands tools/tape ui/print/reportpainter.h"
 )

@@ -9,6 +9,7 @@
 #include "ui/app/commandline.h"
 #include "ui/app/desktop.h"
 #include "ui/app/singleinstance.h"
+#include "ui/app/windowsystem.h"
 #include "ui/calculator/keylog.h"
 
 int main(int argc, char** argv) {
@@ -25,8 +26,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  ui::ChooseWindowSystem();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("numerina"));
+  ui::ReportWindowSystemLimits();
   instance.Listen();
 
   // The calculator window and the tray. The window maps at its final place

@@ -2,6 +2,7 @@
 #include "ui/app/desktop.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMetaMethod>
 #include <QTimer>
 
@@ -37,6 +38,12 @@ Desktop::Desktop(DesktopServices services)
   if (signal >= 0)
     connect(native, native->metaObject()->method(signal), this,
             metaObject()->method(metaObject()->indexOfSlot("TrayChanged()")));
+  // A window that closes may have been the last thing on the screen after
+  // the tray went (the rescue waits for the small windows).
+  qApp->installEventFilter(this);
+  connect(&help_, &HelpOpener::OpenedOutside, this, [this] {
+    if (calc_) calc_->LeaveTopUntilActivated();
+  });
 }
 
 Desktop::~Desktop() = default;
@@ -111,9 +118,28 @@ bool Desktop::TrayShown() const {
 
 void Desktop::TrayChanged() {
   // A tray that goes away must not leave the calculator out of reach.
+  CheckReach();
+}
+
+bool Desktop::eventFilter(QObject* watched, QEvent* event) {
+  // A rescue that waited for the small windows looks again at each close
+  // (the calculator's own close is left to it).
+  if (recheckAtClose_ && event->type() == QEvent::Close && watched->isWidgetType() &&
+      watched != calc_.get() && static_cast<QWidget*>(watched)->isWindow())
+    CheckReach();
+  return false;
+}
+
+void Desktop::CheckReach() {
+  if (std::exchange(reachCheckPending_, true)) return;
   QTimer::singleShot(0, this, [this] {
+    reachCheckPending_ = false;
+    recheckAtClose_ = false;
     if (TrayShown()) return;
-    if (frmInfoDitta::Aperto() || frmAbout::Aperto()) return;
+    if (frmInfoDitta::Aperto() || frmAbout::Aperto()) {
+      recheckAtClose_ = true;
+      return;
+    }
     if (!calc_ || !calc_->isVisible()) MostraCalcolatrice();
   });
 }

@@ -16,6 +16,7 @@
 #include "ui/app/printloader.h"
 #include "ui/app/tapejournal.h"
 #include "ui/calculator/shell.h"
+#include "ui/help/helpopener.h"
 
 namespace numerina::ui {
 
@@ -76,12 +77,19 @@ class Desktop : public QObject, public CalculatorShell {
   // window back from.
   void Minimise(QWidget& window) override;
   void Stampa(QWidget& window, Host& host, std::function<std::string()> tape) override;
-  void OpenFile(const QString& path) override { standalone_.OpenFile(path); }
+  // The help page: the desktop's browser (the calculator leaves the top
+  // until it is next activated), or the program's own viewer.
+  void OpenFile(const QString& path) override { help_.Open(path); }
   int KeyFlashMs() const override { return services_.keyFlashMs; }
   void TapeAppended(std::string_view fragment) override { journal_.Appended(fragment); }
   void TapeCleared() override { journal_.Cleared(); }
 
   frmTask& task() { return task_; }
+  HelpOpener& help() { return help_; }
+
+ protected:
+  // Every window's close: the calculator must still be within reach.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void TrayChanged();
@@ -91,14 +99,21 @@ class Desktop : public QObject, public CalculatorShell {
   // Once, after the first paint (or a second at the latest): the tray
   // form, then the tape journal.
   void AfterFirstPaint();
+  // Without a tray and with no small window of the program left on the
+  // screen, the calculator comes back. Checked once the events in hand are
+  // done, and again at each window's close while a small window held it.
+  void CheckReach();
 
   const DesktopServices services_;
   StandaloneShell standalone_;
   frmTask task_;
   PrintLoader print_;
   TapeJournal journal_;
+  HelpOpener help_;
   std::unique_ptr<Calculator> calc_;
   bool afterFirstPaint_ = false;
+  bool reachCheckPending_ = false;
+  bool recheckAtClose_ = false;  // the tray went while a small window was up
 };
 
 }  // namespace numerina::ui

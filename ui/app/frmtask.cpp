@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/frmtask.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QMenu>
 
 #include "base/product.h"
@@ -10,6 +13,25 @@
 #include "ui/widgets/aperturadabarra.h"
 
 namespace numerina::ui {
+
+namespace {
+// The watcher answers at once when it is there, and the bus at once when it
+// is not; a hung watcher must not hold the program for long.
+constexpr int kWatcherTimeoutMs = 500;
+}  // namespace
+
+bool frmTask::StatusNotifierHostRegistered() {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return false;
+  const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      watcher, QStringLiteral("/StatusNotifierWatcher"),
+      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+  const QDBusMessage reply = bus.call(get, QDBus::Block, kWatcherTimeoutMs);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+  return reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}
 
 frmTask::frmTask(Desktop& desktop) : desktop_(desktop) {}
 
@@ -36,6 +58,8 @@ void frmTask::Form_Load() {
   // The default item, shown in bold.
   menu_->setDefaultAction(items_[kNumerina]);
 
+  // Qt chooses between the D-Bus tray and XEmbed as the icon is made.
+  statusNotifier_ = StatusNotifierHostRegistered();
   icon_ = std::make_unique<QSystemTrayIcon>(Skin::AppIcon());
   icon_->setToolTip(ToQString(kProductName));
   // Qt opens the menu on the right button (also for trays that ask over
@@ -56,9 +80,12 @@ void frmTask::Form_Unload() {
 }
 
 void frmTask::Tray_Activated(QSystemTrayIcon::ActivationReason reason) {
-  // A double click arrives as a single click (Trigger) and then the double
-  // click: only the latter acts.
-  if (reason == QSystemTrayIcon::DoubleClick) desktop_.MostraCalcolatrice();
+  // On XEmbed a double click arrives as a single click (Trigger) and then
+  // the double click: only the latter acts. A StatusNotifier host sends
+  // its activation alone (a double click there is two activations).
+  if (reason == QSystemTrayIcon::DoubleClick ||
+      (reason == QSystemTrayIcon::Trigger && statusNotifier_))
+    desktop_.MostraCalcolatrice();
 }
 
 void frmTask::mnuFile_Click(int index) {

@@ -4,7 +4,9 @@
 // start-up to the end of the program (the calculator window may be unloaded
 // and created again meanwhile). Single click: nothing; double click: show
 // the calculator; right button: the menu "Numerina" (default, bold),
-// "Configurazione", "Informazioni", "Esci".
+// "Configurazione", "Informazioni", "Esci". A StatusNotifier host (KDE
+// Plasma, Xfce's panel, GNOME's AppIndicator extension) has no double
+// click: its activation alone shows the calculator there.
 
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -50,6 +52,12 @@ class frmTask : public QObject {
 
   // True while a tray shows the icon: a hidden calculator can come back.
   bool IconInTray() const;
+  // Whether the icon went to a StatusNotifier host over D-Bus rather than
+  // to an XEmbed tray (known once Form_Load has run).
+  bool OnStatusNotifierHost() const { return statusNotifier_; }
+  // What Qt checks to choose the D-Bus tray: a StatusNotifierWatcher on the
+  // session bus with a host registered.
+  static bool StatusNotifierHostRegistered();
 
   // Whether Form_Load has made the icon and the menu (and Form_Unload not
   // yet taken them away).
@@ -63,6 +71,7 @@ class frmTask : public QObject {
   std::unique_ptr<QMenu> menu_;
   std::unique_ptr<QSystemTrayIcon> icon_;
   std::array<QAction*, kMenuItems> items_{};
+  bool statusNotifier_ = false;
 };
 
 }  // namespace numerina::ui

@@ -14,7 +14,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+
+#include "engine/journal.h"
 
 namespace numerina::ui {
 namespace {
@@ -28,6 +31,18 @@ QString RuntimeFolder() {
   if (!runtime.isEmpty() && QDir(QString::fromLocal8Bit(runtime)).exists())
     return QString::fromLocal8Bit(runtime);
   return QDir::tempPath();
+}
+
+// Where the lock goes when the runtime folder takes none (a runtime folder
+// of another user after su, a read-only one): the program's own state
+// folder, readable by the user alone. Empty when there is none.
+QString PrivateFolder() {
+  const std::string folder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  if (folder.empty()) return {};
+  const QString path = QString::fromStdString(folder);
+  if (!QDir().mkpath(path)) return {};
+  ::chmod(folder.c_str(), 0700);
+  return path;
 }
 
 bool FillAddress(const QString& path, sockaddr_un& address) {
@@ -50,14 +65,26 @@ QString SingleInstance::KeyFor(const QString& programFolder) {
 }
 
 SingleInstance::SingleInstance(const QString& programFolder) {
-  const QString base = RuntimeFolder() + QLatin1Char('/') + KeyFor(programFolder);
-  lockPath_ = base + QStringLiteral(".lock");
-  socketPath_ = base + QStringLiteral(".socket");
-  lock_ = std::make_unique<QLockFile>(lockPath_);
-  // Staleness by age is off: a lock is stale only when its process is gone
-  // (QLockFile checks the process id), so a long-running calculator keeps it.
-  lock_->setStaleLockTime(0);
-  first_ = lock_->tryLock(0);
+  // Only a live process holding the lock is another calculator. A lock
+  // that cannot be made at all is tried in the user's private folder, and
+  // where none can be made the program starts unchecked.
+  const QString key = KeyFor(programFolder);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const QString folder = attempt == 0 ? RuntimeFolder() : PrivateFolder();
+    if (folder.isEmpty()) continue;
+    const QString base = folder + QLatin1Char('/') + key;
+    lockPath_ = base + QStringLiteral(".lock");
+    socketPath_ = base + QStringLiteral(".socket");
+    lock_ = std::make_unique<QLockFile>(lockPath_);
+    // Staleness by age is off: a lock is stale only when its process is
+    // gone (QLockFile checks the process id), so a long-running calculator
+    // keeps it.
+    lock_->setStaleLockTime(0);
+    first_ = lock_->tryLock(0);
+    if (first_ || lock_->error() == QLockFile::LockFailedError) return;
+  }
+  lock_.reset();
+  first_ = true;
 }
 
 SingleInstance::~SingleInstance() {
@@ -66,11 +93,11 @@ SingleInstance::~SingleInstance() {
     ::close(listenFd_);
     ::unlink(QFile::encodeName(socketPath_).constData());
   }
-  if (first_) lock_->unlock();
+  if (first_ && lock_) lock_->unlock();
 }
 
 bool SingleInstance::Listen() {
-  if (!first_ || listenFd_ >= 0) return false;
+  if (!first_ || !lock_ || listenFd_ >= 0) return false;
   sockaddr_un address;
   if (!FillAddress(socketPath_, address)) return false;
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);

@@ -28,7 +28,8 @@ class SingleInstance : public QObject {
   explicit SingleInstance(const QString& programFolder);
   ~SingleInstance() override;
 
-  // True when this process holds the lock (no other instance runs).
+  // True when no other instance runs: this process holds the lock, or no
+  // lock could be made anywhere and the program runs unchecked.
   bool First() const { return first_; }
 
   // First instance: listen for later starts (needs the application object).

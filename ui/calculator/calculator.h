@@ -74,6 +74,10 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void GiveFocusToFocus();
   // Message boxes stay above a window that stays above the others.
   bool OnTop() const;
+  // A window of another program (the help page's browser) is coming: the
+  // calculator leaves the top of the stack until it is next activated,
+  // and the setting is untouched.
+  void LeaveTopUntilActivated();
   // A clear all reads the settings again; a move still settling is written
   // first, so that the position read back is the new one.
   void RerunStartup();
@@ -144,6 +148,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   // Settings (calculator_conf.cpp).
   void ApplyDefaults();
   void SetOnTop(bool onTop);
+  // The end of LeaveTopUntilActivated.
+  void ActivationChanged(bool active);
   void PlaceAt(std::optional<QPoint> topLeft);
   QPoint Centred() const;
   bool Reachable(QPoint topLeft) const;
@@ -189,6 +195,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   bool reportToolPressed_ = false;  // the report button's own look
   bool dragPending_ = false;        // left press that may become a move
   bool clickSavesPlace_ = false;    // on the background, not a banner frame
+  bool offTop_ = false;             // left the top until the next activation
+  bool offTopWhileActive_ = false;  // and was active then: that activation does not count
   QPoint pressedAt_;                // where, in global coordinates
   std::array<bool, kTools.size()> toolEnabled_{};
   std::array<BannerShows, 2> bannerShows_{BannerShows::Hidden, BannerShows::Logo};

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 
@@ -14,6 +15,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/skin/layout.h"
 #include "ui/skin/text.h"
+#include "ui/widgets/windowmove.h"
 
 namespace numerina::ui {
 namespace {
@@ -89,11 +91,32 @@ void Calculator::ApplyDefaults() {
 }
 
 void Calculator::SetOnTop(bool onTop) {
+  offTop_ = false;
   // Changing the flags of a shown window hides it: only when they differ.
   if (OnTop() == onTop) return;
   const bool shown = isVisible();
   setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   if (shown) show();
+}
+
+void Calculator::LeaveTopUntilActivated() {
+  if (!OnTop() || !windowHandle()) return;
+  // The platform window alone leaves the top: changing the widget's flags
+  // would hide the window and show it again.
+  windowHandle()->setFlag(Qt::WindowStaysOnTopHint, false);
+  offTop_ = true;
+  offTopWhileActive_ = isActiveWindow();
+}
+
+void Calculator::ActivationChanged(bool active) {
+  if (!offTop_) return;
+  if (!active) {
+    offTopWhileActive_ = false;
+    return;
+  }
+  if (offTopWhileActive_) return;
+  offTop_ = false;
+  if (OnTop() && windowHandle()) windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 void Calculator::PlaceAt(std::optional<QPoint> topLeft) {
@@ -189,6 +212,8 @@ void Calculator::SetName(const QString& text, QPoint pos) {
 }
 
 void Calculator::SavePosition(QPoint topLeft) {
+  // A place Wayland reports is not where the window is shown.
+  if (!PositionKnown()) return;
   ScriviIni(kSection, kPosizione,
             PosizioneText(static_cast<long>(topLeft.y()) * kTwipsPerPixel,
                           static_cast<long>(topLeft.x()) * kTwipsPerPixel));

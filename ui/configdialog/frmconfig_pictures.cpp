@@ -17,6 +17,7 @@
 #include "ui/configdialog/frmconfig.h"
 #include "ui/skin/text.h"
 #include "ui/widgets/messagebox.h"
+#include "ui/widgets/qttranslation.h"
 
 namespace numerina::ui {
 namespace {
@@ -51,6 +52,7 @@ void frmConfig::ScegliImmagine(int place) {
 }
 
 QString frmConfig::ApriFileImmagine() {
+  LoadQtItalian();
   const QString chosen =
       QFileDialog::getOpenFileName(this, QStringLiteral("Apri file Immagine"), LastFolder(),
                                    QStringLiteral("File Immagine (*.bmp *.gif *.jpg)"));

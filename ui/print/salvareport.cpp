@@ -8,6 +8,7 @@
 
 #include "engine/host.h"
 #include "report/export.h"
+#include "ui/widgets/qttranslation.h"
 
 namespace numerina::ui {
 namespace {
@@ -31,6 +32,7 @@ QString QtFilter(const QString& filter) {
 
 QString SalvaConNome(QWidget* owner, const QString& filter, const QString& title,
                      const QString& initialDir, const QString& initialName) {
+  LoadQtItalian();
   QFileDialog dialog(owner, title, initialDir, QtFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

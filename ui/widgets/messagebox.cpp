@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/skin/text.h"
+#include "ui/widgets/qttranslation.h"
 
 namespace numerina::ui {
 namespace {
@@ -25,6 +26,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 void SetUpMessageBox(QMessageBox& box, std::string_view text, std::string_view title,
                      MessageIcon icon, MessageButtons buttons) {
+  // Before the buttons are made: they take their texts when created.
+  LoadQtItalian();
   box.setIcon(BoxIcon(icon));
   box.setWindowTitle(ToQString(title));
   box.setText(ToQString(text));

@@ -9,6 +9,10 @@
 
 namespace numerina::ui {
 
+bool PositionKnown() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 WindowMover::WindowMover(QWidget& window, std::function<void(QPoint)> placeSettled)
     : QObject(&window), window_(window), placeSettled_(std::move(placeSettled)) {
   settle_.setSingleShot(true);

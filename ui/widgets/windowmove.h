@@ -20,6 +20,10 @@ class QWidget;
 
 namespace numerina::ui {
 
+// Whether the window system tells where a window stands: not on Wayland,
+// where a place read back is not where the compositor shows the window.
+bool PositionKnown();
+
 class WindowMover : public QObject {
   Q_OBJECT
 

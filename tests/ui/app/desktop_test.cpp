@@ -315,6 +315,38 @@ class DesktopTest : public QObject {
     QVERIFY(!rig.desktop.task().IconInTray());
   }
 
+  // The tray goes while the about box opened from it is up: the rescue
+  // waits for the box, and its close (Esc, the cross, the window manager's)
+  // brings the unloaded calculator back.
+  void trayLostWhileTheAboutBoxIsUpRescuedAtItsClose_data() {
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"Esc", "cross", "close"})
+      QTest::newRow(how) << QString::fromLatin1(how);
+  }
+  void trayLostWhileTheAboutBoxIsUpRescuedAtItsClose() {
+    QFETCH(QString, how);
+    DesktopRig rig(true);
+    QTest::keyClick(&FocusButtonOf(rig.calc()), Qt::Key_Escape);  // unloaded into the tray
+    FlushDeletes();
+    QVERIFY(!rig.window);
+    rig.desktop.task().mnuFile_Click(frmTask::kInformazioni);
+    frmAbout* box = frmAbout::Aperto();
+    QVERIFY(Shown(box));
+    rig.tray = false;
+    QVERIFY(QMetaObject::invokeMethod(&rig.desktop, "TrayChanged"));
+    QTest::qWait(50);
+    QVERIFY(!rig.window);  // the box is still within reach
+    if (how == QLatin1String("Esc")) {
+      QTest::keyClick(box, Qt::Key_Escape);
+    } else if (how == QLatin1String("cross")) {
+      PictureButton& cross = Button(box, "Image3");
+      QTest::mouseClick(&cross, Qt::LeftButton, {}, QPoint(3, 3));
+    } else {
+      box->close();
+    }
+    QTRY_VERIFY(rig.window && rig.window->isVisible());
+  }
+
   // ---- The company information panel ----
 
   void infoPanelContent_data() {

@@ -73,7 +73,7 @@ visible() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
 # (whose title Qt sets to the tooltip).
 main_window() {
   local w
-  for w in $(xdotool search --onlyvisible --pid "$PID" --name "^Numerina Desktop$" 2>/dev/null); do
+  for w in $(xdotool search --all --onlyvisible --pid "$PID" --name "^Numerina Desktop$" 2>/dev/null); do
     xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {exit !($2 > 100)}' && { echo "$w"; return; }
   done
 }
@@ -160,6 +160,24 @@ wait_for 5 bash -c "xdotool search --onlyvisible --name '^Configurazione Numerin
   && pass "\"Configurazione\" opens the configuration dialog" || fail "no configuration dialog"
 C=$(xdotool search --onlyvisible --name '^Configurazione Numerina$' 2>/dev/null | head -1)
 [ -n "$C" ] && { xdotool windowactivate --sync "$C" 2>/dev/null; xdotool key Escape; sleep 0.5; }
+
+# The tray goes away while the about box opened from it is up and the
+# window is hidden: the box's close brings the window back.
+W=$(main_window)
+xdotool mousemove --window "$W" 172 13 click 1
+wait_for 5 no_main || fail "the hide button did not hide (before the about box)"
+menu_pick 2
+about_up() { xdotool search --onlyvisible --name 'Informazioni su Numerina DeskTop' >/dev/null 2>&1; }
+wait_for 5 about_up || fail "no about box from the tray"
+kill "$TRAYER_PID"; wait "$TRAYER_PID" 2>/dev/null; TRAYER_PID=""
+sleep 1
+no_main || fail "the window came back while the about box was still up"
+A=$(xdotool search --onlyvisible --name 'Informazioni su Numerina DeskTop' | head -1)
+[ -n "$A" ] && { xdotool windowactivate --sync "$A" 2>/dev/null; xdotool key Escape; }
+wait_for 5 has_main && pass "the about box's close brings the window back when the tray has gone" ||
+  fail "no window and no icon after the about box closed"
+start_trayer
+ICON=$(tray_icon) || fail "no icon in the tray after the about box"
 
 # The tray goes away while the window is hidden: the window comes back, so
 # that it is never out of reach; a new tray gets the icon again.

@@ -39,6 +39,7 @@ struct BoxSeen {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  QStringList captions;  // the buttons' texts as shown, without the "&"
   bool windowVisible = true;
   QRect geometry;
   bool onTop = false;
@@ -59,6 +60,7 @@ void AnswerNextBox(BoxSeen& seen, QWidget& window, QMessageBox::StandardButton a
     seen.windowVisible = window.isVisible();
     seen.geometry = box->frameGeometry();
     seen.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    for (QAbstractButton* b : box->buttons()) seen.captions << b->text().remove(QLatin1Char('&'));
     box->button(answer)->click();
     poll->deleteLater();
   });
@@ -245,6 +247,19 @@ class PlumbingTest : public QObject {
     } else {
       QCOMPARE(box.bottomRight(), area.bottomRight());
     }
+  }
+
+  // Qt's own button texts in Italian (Debian's qt6-translations-l10n).
+  void messageBoxButtonsInItalian() {
+    Small window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    BoxSeen seen;
+    AnswerNextBox(seen, window, QMessageBox::No);
+    QVERIFY(!ShowMessage(window, MessageCode::RestoreQuestion));
+    QCOMPARE(seen.count, 1);
+    seen.captions.sort();
+    QCOMPARE(seen.captions, QStringList({QStringLiteral("No"), QStringLiteral("S\u00ec")}));
   }
 
   void bodyDrag() {

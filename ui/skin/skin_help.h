@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The help viewer's artwork: a housing in the calculator's colours with a
+// title strip, a close cross, and a sunken frame around the page.
+
+#include <QRect>
+#include <QSize>
+
+class QPainter;
+class QPixmap;
+
+namespace numerina::ui {
+
+struct SkinHelp {
+  static QSize Size() { return QSize(600, 520); }
+  static QRect TitleRect() { return QRect(12, 5, 540, 18); }
+  static QRect CloseRect() { return QRect(574, 6, 16, 16); }
+  // The page, inside the sunken frame.
+  static QRect PageRect() { return QRect(10, 29, 580, 481); }
+  static int TitlePixelSize() { return 12; }
+
+  static QPixmap Background(qreal dpr);
+  static void PaintClose(QPainter& p, bool pressed);
+};
+
+}  // namespace numerina::ui
