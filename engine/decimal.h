@@ -32,6 +32,9 @@ inline constexpr long kExponentLimit = 100000;
 // outside the double range.
 std::optional<Decimal> ScanNumber(std::string_view text);
 
+// A point beyond this is certainly beyond the largest double.
+inline constexpr long kPointLimit = 310;
+
 // The double nearest to d (ParseNumber after the scan): nothing beyond the
 // largest double. Only the first 800 digits and whether a later one is not
 // zero are looked at.

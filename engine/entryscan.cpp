@@ -135,17 +135,20 @@ std::optional<Decimal> EntryScan::Number() const {
   if (exp_ != Exp::None && exp_ != Exp::Digits) return std::nullopt;
   Decimal d;
   d.negative = negative_;
-  if (nonZeroBeyond_ > 0) {
+  if (significant_ == 0) return d;  // zero
+  d.point = comma_ != std::string::npos && wholeSignificant_ == 0
+                ? -static_cast<long>(leadingFracZeros_)
+                : static_cast<long>(wholeSignificant_);
+  d.point += expNegative_ ? -exponent_ : exponent_;
+  if (d.point > kPointLimit) {
+    // Beyond the largest double whatever the digits: sixteen of them say
+    // as much as all of them, without copying kKept digits a key.
+    d.digits.assign(head_, 0, 16);
+  } else if (nonZeroBeyond_ > 0) {
     d.digits = head_;
     d.digits.push_back('1');
   } else {
     d.digits.assign(head_, 0, static_cast<std::size_t>(headLastNonZero_ + 1));
-  }
-  if (!d.digits.empty()) {
-    d.point = comma_ != std::string::npos && wholeSignificant_ == 0
-                  ? -static_cast<long>(leadingFracZeros_)
-                  : static_cast<long>(wholeSignificant_);
-    d.point += expNegative_ ? -exponent_ : exponent_;
   }
   return d;
 }

@@ -29,8 +29,9 @@ class EntryScan {
   void Pop(char c);
   bool Follows() const { return follows_; }
 
-  // ScanNumber's result, or an equivalent one: digits past kKept reduced
-  // to a single "1" when any of them is not zero.
+  // ScanNumber's result, or one that converts and formats the same: digits
+  // past kKept reduced to a single "1" when any of them is not zero, and
+  // only the first sixteen digits of a number beyond kPointLimit.
   std::optional<Decimal> Number() const;
   // Changes whenever Number() may have changed.
   std::uint64_t Version() const { return version_; }
@@ -49,9 +50,9 @@ class EntryScan {
   std::size_t significant_ = 0;  // digits from the first non-zero one on
   std::size_t wholeSignificant_ = 0;
   std::size_t leadingFracZeros_ = 0;
-  std::string head_;                 // the first kKept significant digits
-  long headLastNonZero_ = -1;        // in head_
-  std::size_t nonZeroBeyond_ = 0;    // non-zero digits past head_
+  std::string head_;               // the first kKept significant digits
+  long headLastNonZero_ = -1;      // in head_
+  std::size_t nonZeroBeyond_ = 0;  // non-zero digits past head_
   // The exponent: none, its "E", its sign, its digits.
   enum class Exp : std::uint8_t { None, Mark, Sign, Digits } exp_ = Exp::None;
   bool expSigned_ = false;

@@ -232,7 +232,7 @@ void RoundToDecimals(Decimal& d, int decimals) {
 std::optional<double> ValueOf(const Decimal& d) {
   if (d.IsZero()) return d.negative ? -0.0 : 0.0;
   // Beyond these the result is certainly infinite or certainly zero.
-  if (d.point > 310) return std::nullopt;
+  if (d.point > kPointLimit) return std::nullopt;
   if (d.point < -330) return d.negative ? -0.0 : 0.0;
   // Correct rounding needs at most 768 significant digits and whether any
   // further digit is non-zero (a sticky last digit keeps that).

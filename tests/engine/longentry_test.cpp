@@ -16,11 +16,30 @@ std::string Formatted(const Calculator& c) {
 }
 
 TEST(LongEntry, RandomKeysShowTheWholeEntry) {
-  const std::string keys[] = {"0",      "0",         "0",       "1",      "5",       "9",
-                              "[00]",   "[000]",     ".",       "[BACK]", "[BACK]",  "[SIGN]",
-                              "-",      "+",         "=",       "[CE]",   "[MR]",    "[MS]",
-                              "[SQRT]", "[PASTE:1E+300]", "[PASTE:-1,5E-07]", "[PASTE:12.5]",
-                              "[PASTE:1E+308]",      "[PASTE:0,000]"};
+  const std::string keys[] = {"0",
+                              "0",
+                              "0",
+                              "1",
+                              "5",
+                              "9",
+                              "[00]",
+                              "[000]",
+                              ".",
+                              "[BACK]",
+                              "[BACK]",
+                              "[SIGN]",
+                              "-",
+                              "+",
+                              "=",
+                              "[CE]",
+                              "[MR]",
+                              "[MS]",
+                              "[SQRT]",
+                              "[PASTE:1E+300]",
+                              "[PASTE:-1,5E-07]",
+                              "[PASTE:12.5]",
+                              "[PASTE:1E+308]",
+                              "[PASTE:0,000]"};
   std::mt19937 random(20261209);
   std::uniform_int_distribution<std::size_t> pick(0, std::size(keys) - 1);
   for (int run = 0; run < 400; ++run) {

@@ -144,6 +144,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void PlaceAt(std::optional<QPoint> topLeft);
   QPoint Centred() const;
   bool Reachable(QPoint topLeft) const;
+  // Shifts the whole window onto the screen it is on; true when it moved.
+  bool KeepOnScreen();
   void SetDecimals(int d);
   void ApplyBanners(std::string_view bannerPos, std::string_view bannerFile);
   void SetBanner(int which, BannerShows shows, const QPixmap& picture = {});
@@ -180,12 +182,14 @@ class Calculator : public QWidget, private PictureButton::Handler {
   std::array<int, kTools.size()> toolTickets_{};
 
   bool started_ = false;
+  // The tape was clicked after every other part of the window: Ctrl+C then
+  // copies its selection.
+  bool tapeLastClicked_ = false;
   bool painted_ = false;
   bool reportVisibile_ = true;
   bool reportToolPressed_ = false;  // the report button's own look
   bool dragPending_ = false;        // left press that may become a move
   bool clickSavesPlace_ = false;    // on the background, not a banner frame
-  QPoint pressedAt_;                // where, in global coordinates
   std::array<bool, kTools.size()> toolEnabled_{};
   std::array<BannerShows, 2> bannerShows_{BannerShows::Hidden, BannerShows::Logo};
   std::array<QPixmap, 2> bannerPictures_{};

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 #include "commands/commands.h"
@@ -61,6 +62,10 @@ void Calculator::CaricaConf() {
     reportToolPressed_ = false;
     UpdateTool(Tool::Report);
   }
+
+  // A place saved on a larger screen stays saved for it; here the window
+  // is only shifted onto the screen it is on.
+  KeepOnScreen();
 
   SetDecimals(DecimaliFromSetting(LeggiIni(kSection, kDecimali)));
 
@@ -123,6 +128,30 @@ bool Calculator::Reachable(QPoint topLeft) const {
     if (seen.width() >= 40 && seen.height() >= 13) return true;
   }
   return false;
+}
+
+bool Calculator::KeepOnScreen() {
+  // The screen that holds most of the window.
+  const QRect frame(pos(), size());
+  const QScreen* best = nullptr;
+  qint64 most = -1;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect seen = frame & screen->availableGeometry();
+    const qint64 area = seen.isEmpty() ? 0 : qint64(seen.width()) * seen.height();
+    if (area > most) {
+      most = area;
+      best = screen;
+    }
+  }
+  if (!best) return false;
+  const QRect area = best->availableGeometry();
+  // Left or up as little as needed; the left and top edges win over the
+  // right and bottom ones on a screen smaller than the window.
+  const QPoint target(std::max(area.left(), std::min(frame.left(), area.right() + 1 - width())),
+                      std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - height())));
+  if (target == pos()) return false;
+  move(target);
+  return true;
 }
 
 void Calculator::SetDecimals(int d) { engine_.SetDecimalPlaces(d); }
