@@ -145,10 +145,14 @@ bool Calculator::KeepOnScreen() {
   }
   if (!best) return false;
   const QRect area = best->availableGeometry();
-  // Left or up as little as needed; the left and top edges win over the
-  // right and bottom ones on a screen smaller than the window.
-  const QPoint target(std::max(area.left(), std::min(frame.left(), area.right() + 1 - width())),
-                      std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - height())));
+  // Left or up, as little as needed, never past the left or top edge. A
+  // place hanging off the left or top edge is the user's own (it stays
+  // while the toolbar can be reached, see Reachable).
+  const auto back = [](int at, int size, int first, int end) {
+    return at + size > end ? std::max(first, end - size) : at;
+  };
+  const QPoint target(back(frame.left(), width(), area.left(), area.right() + 1),
+                      back(frame.top(), height(), area.top(), area.bottom() + 1));
   if (target == pos()) return false;
   move(target);
   return true;
