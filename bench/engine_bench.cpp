@@ -65,6 +65,22 @@ void BM_DigitOnLongEntry(benchmark::State& state) {
 }
 BENCHMARK(BM_DigitOnLongEntry)->Unit(benchmark::kMillisecond)->Iterations(50);
 
+// An entry of a million digit keys, whole part or decimals: every key with
+// its display refresh. The cost of a key must not grow with the entry.
+void BM_MillionDigitEntry(benchmark::State& state) {
+  NullHost host;
+  const bool decimals = state.range(0) != 0;
+  for (auto _ : state) {
+    Engine engine(host);
+    engine.Initialise();
+    if (decimals) engine.Decim_Click();
+    for (int i = 0; i < 1000000; ++i) engine.Number_Click(1 + i % 9);
+    benchmark::DoNotOptimize(engine.Display().data());
+  }
+  state.SetItemsProcessed(state.iterations() * 1000000);
+}
+BENCHMARK(BM_MillionDigitEntry)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // An operator key (action and tape append) with 100,000 lines on the tape.
 void BM_OperatorOnLongTape(benchmark::State& state) {
   NullHost host;

@@ -15,6 +15,7 @@
 #include "config/ini.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/shell.h"
+#include "ui/skin/keytable.h"
 
 namespace {
 
@@ -66,6 +67,28 @@ BENCHMARK(BM_DisplayRefresh)
     ->Arg(100)
     ->Arg(100000)
     ->Unit(benchmark::kMicrosecond);
+
+// A million digit keys typed into the window, each acting at once (the
+// engine, the display's text and its fitting), the display painted at the
+// end: the cost of a key must not grow with the entry.
+void BM_MillionDigitKeys(benchmark::State& state) {
+  Calculator& c = Started();
+  QWidget* display = c.findChild<QWidget*>(QStringLiteral("Readout1"));
+  const numerina::ui::KeyDef& seven = *numerina::ui::FindKey({numerina::Button::Number, 7});
+  const numerina::ui::KeyDef& clear = *numerina::ui::FindKey({numerina::Button::Cancel});
+  const int digits = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    c.PressKey(clear);
+    for (int i = 0; i < digits; ++i) c.PressKey(seven);
+    display->repaint();
+  }
+  state.SetItemsProcessed(state.iterations() * digits);
+}
+BENCHMARK(BM_MillionDigitKeys)
+    ->Arg(1000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/engine.h"
 
+#include <algorithm>
+
+#include "engine/decimal.h"
 #include "engine/numbers.h"
 
 namespace numerina {
@@ -23,7 +26,10 @@ std::string Operand::AsText() const {
   return {};
 }
 
-Engine::Engine(Host& host) : host_(host) { s_.CurrentPattern = DecimalPatterns[2]; }
+Engine::Engine(Host& host) : host_(host) {
+  s_.CurrentPattern = DecimalPatterns[2];
+  scan_.Reset(s_.Readout);
+}
 
 void Engine::Initialise() {
   s_.PendingTapeText.clear();
@@ -42,8 +48,50 @@ void Engine::SetDecimalPlaces(int d) {
 
 void Engine::SetEntry(std::string text) {
   s_.Readout = std::move(text);
-  // Every change of the entry re-formats the display.
-  s_.Readout1 = FormatWithPattern(std::string_view(s_.Readout), kDisplayPattern);
+  scan_.Reset(s_.Readout);
+  ShowEntry(false, 0, {});
+}
+
+void Engine::EditEntry(std::size_t drop, std::string_view tail) {
+  // A key adds or removes a few characters at the entry's end: the entry,
+  // its scan and a display that is the entry itself change by as much, so
+  // a key costs the same whatever the entry's length.
+  std::string& E = s_.Readout;
+  drop = std::min(drop, E.size());
+  const std::string_view dropped(E.data() + E.size() - drop, drop);
+  for (auto c = dropped.rbegin(); c != dropped.rend(); ++c) scan_.Pop(*c);
+  E.resize(E.size() - drop);
+  E += tail;
+  for (const char c : tail) scan_.Push(c);
+  if (!scan_.Follows()) scan_.Reset(E);
+  ShowEntry(true, drop, tail);
+}
+
+void Engine::ShowEntry(bool edit, std::size_t drop, std::string_view tail) {
+  // Every change of the entry re-formats the display, unless the number the
+  // entry reads as stayed the same. A display that is the entry's own text
+  // (not a number, or too large for one) follows the entry's edit.
+  bool follow = false;
+  if (edit && scan_.Follows() && shownVersion_ == scan_.Version()) {
+    follow = displayIsEntry_;
+  } else {
+    std::optional<std::string> shown =
+        FormatScanned(scan_.Follows() ? scan_.Number() : ScanNumber(s_.Readout), kDisplayPattern);
+    shownVersion_ = scan_.Version();
+    if (shown) {
+      s_.Readout1 = std::move(*shown);
+      displayIsEntry_ = false;
+    } else if (edit && displayIsEntry_) {
+      follow = true;
+    } else {
+      s_.Readout1 = s_.Readout;
+      displayIsEntry_ = true;
+    }
+  }
+  if (follow) {
+    s_.Readout1.resize(s_.Readout1.size() - drop);
+    s_.Readout1 += tail;
+  }
   host_.DisplayChanged(s_.Readout1);
 }
 

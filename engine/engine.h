@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/entryscan.h"
 #include "engine/host.h"
 #include "engine/keys.h"
 #include "engine/tape.h"
@@ -136,6 +137,9 @@ class Engine {
 
  private:
   void SetEntry(std::string text);  // Readout caption; refreshes the display
+  // The entry loses its last `drop` characters and gains `tail`.
+  void EditEntry(std::size_t drop, std::string_view tail);
+  void ShowEntry(bool edit, std::size_t drop, std::string_view tail);
   void AppendOperatorLine(std::string_view T);
   void AppendTotalBlock();
   void AppendTape(std::string_view fragment);
@@ -147,6 +151,9 @@ class Engine {
   Host& host_;
   Tape tape_;
   EngineState s_;
+  EntryScan scan_;                  // s_.Readout's number
+  std::uint64_t shownVersion_ = 0;  // scan_'s version when the display was made
+  bool displayIsEntry_ = false;     // s_.Readout1 is s_.Readout's own text
 };
 
 }  // namespace numerina

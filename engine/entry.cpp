@@ -13,25 +13,28 @@ constexpr std::string_view kDigitTags[12] = {"0", "1", "2", "3", "4",  "5",
 void Engine::Number_Click(int Index) {
   if (Index < 0 || Index > 11) return;
   const std::string_view D = kDigitTags[Index];
-  std::string E = s_.Readout;
   if (s_.EntryTag != EntryState::Digits) {
-    E = ",";
-    s_.FractionMode = false;
-  }
-  if (s_.FractionMode) {
+    // A new number: "," is what the digit goes before.
+    std::string E = s_.EntryTag == EntryState::Negative ? "-" : "";
     E += D;
+    E += ',';
+    s_.FractionMode = false;
+    SetEntry(std::move(E));
+  } else if (s_.FractionMode) {
+    EditEntry(0, D);
   } else {
     // The digit goes before the comma; whatever followed the comma is
     // dropped. Without a comma (a result after backspace) the digit is lost.
-    const auto p = E.find(',');
+    const std::string& E = s_.Readout;
+    const std::size_t p = scan_.Follows() ? scan_.CommaAt() : E.find(',');
     if (p != std::string::npos) {
-      E.resize(p);
-      E += D;
-      E += ',';
+      std::string tail(D);
+      tail += ',';
+      EditEntry(E.size() - p, tail);
+    } else {
+      EditEntry(0, {});
     }
   }
-  if (s_.EntryTag == EntryState::Negative) E.insert(E.begin(), '-');
-  SetEntry(std::move(E));
   s_.EntryTag = EntryState::Digits;
   Focus();
 }
@@ -52,9 +55,9 @@ void Engine::Back_Click() {
   const std::size_t L = E.size();
   if (!E.empty() && E.back() == ',') {
     // Keep the final comma: "123," -> "12,"; the lone comma stays.
-    if (L >= 2) SetEntry(E.substr(0, L - 2) + ",");
+    if (L >= 2) EditEntry(2, ",");
   } else if (L >= 1) {
-    SetEntry(E.substr(0, L - 1));
+    EditEntry(1, {});
   }
   s_.FractionMode = false;
   s_.EntryTag = EntryState::Digits;

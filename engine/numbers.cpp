@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -9,10 +10,6 @@
 
 namespace numerina {
 namespace {
-
-// Exponent bounds of the scanner: far enough outside the double range that
-// saturating there cannot change a result.
-constexpr long kExponentLimit = 100000;
 
 void StripTrailingZeros(Decimal& d) {
   const auto last = d.digits.find_last_not_of('0');
@@ -232,37 +229,80 @@ void RoundToDecimals(Decimal& d, int decimals) {
   Truncate(d, static_cast<std::size_t>(keep), up);
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
-  const std::optional<Decimal> d = ScanNumber(text);
-  if (!d) return std::nullopt;
-  if (d->IsZero()) return d->negative ? -0.0 : 0.0;
+std::optional<double> ValueOf(const Decimal& d) {
+  if (d.IsZero()) return d.negative ? -0.0 : 0.0;
   // Beyond these the result is certainly infinite or certainly zero.
-  if (d->point > 310) return std::nullopt;
-  if (d->point < -330) return d->negative ? -0.0 : 0.0;
+  if (d.point > kPointLimit) return std::nullopt;
+  if (d.point < -330) return d.negative ? -0.0 : 0.0;
   // Correct rounding needs at most 768 significant digits and whether any
   // further digit is non-zero (a sticky last digit keeps that).
   constexpr std::size_t kMaxDigits = 800;
   std::string buf;
-  buf.reserve(std::min(d->digits.size(), kMaxDigits + 1) + 16);
+  buf.reserve(std::min(d.digits.size(), kMaxDigits + 1) + 16);
   buf.push_back('0');
   buf.push_back('.');
-  if (d->digits.size() > kMaxDigits) {
-    buf.append(d->digits, 0, kMaxDigits);
+  if (d.digits.size() > kMaxDigits) {
+    buf.append(d.digits, 0, kMaxDigits);
     buf.push_back('1');
   } else {
-    buf += d->digits;
+    buf += d.digits;
   }
   buf.push_back('e');
-  buf += std::to_string(d->point);
+  buf += std::to_string(d.point);
   double value = 0;
   const auto r = std::from_chars(buf.data(), buf.data() + buf.size(), value);
   if (r.ec == std::errc::result_out_of_range) {
-    if (d->point > 0) return std::nullopt;
+    if (d.point > 0) return std::nullopt;
     value = 0;
   } else if (r.ec != std::errc() || !std::isfinite(value)) {
     return std::nullopt;
   }
-  return d->negative ? -value : value;
+  return d.negative ? -value : value;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+  const std::optional<Decimal> d = ScanNumber(text);
+  if (!d) return std::nullopt;
+  return ValueOf(*d);
+}
+
+namespace {
+
+// "1", "12.345", "123.456.789": groups of three after a first group of one
+// to three digits that does not start with 0.
+bool IsThousandsGrouping(std::string_view whole) {
+  std::size_t group = 0;
+  bool first = true;
+  for (std::size_t k = 0; k <= whole.size(); ++k) {
+    if (k == whole.size() || whole[k] == '.') {
+      if (first ? group < 1 || group > 3 || whole[0] == '0' : group != 3) return false;
+      first = false;
+      group = 0;
+    } else if (whole[k] >= '0' && whole[k] <= '9') {
+      ++group;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<double> ParsePastedNumber(std::string_view text) {
+  const auto point = text.find('.');
+  if (point == std::string_view::npos) return ParseNumber(text);
+  std::size_t start = text.find_first_not_of(' ');  // not npos: there is a point
+  if (text[start] == '-') ++start;
+  const std::string_view whole = text.substr(start, text.find_first_of(", Ee", start) - start);
+  if (whole.find('.') != std::string_view::npos && IsThousandsGrouping(whole))
+    return ParseNumber(text);
+  if (text.find('.', point + 1) != std::string_view::npos ||
+      text.find(',') != std::string_view::npos)
+    return std::nullopt;
+  std::string decimal(text);
+  decimal[point] = ',';
+  return ParseNumber(decimal);
 }
 
 std::string PlainNumberText(double x) {
@@ -301,24 +341,28 @@ std::string PlainNumberText(double x) {
   return out;
 }
 
-std::string FormatWithPattern(const NumberOrText& value, std::string_view pattern) {
+std::optional<std::string> FormatScanned(std::optional<Decimal> d, std::string_view pattern) {
+  if (!d) return std::nullopt;
   const Pattern p = ReadPattern(pattern);
-  if (const double* x = std::get_if<double>(&value)) {
-    if (!std::isfinite(*x)) return {};
-    return Render(RoundTo15(*x), p, *x < 0);
-  }
-  const std::string_view text = std::get<std::string_view>(value);
-  std::optional<Decimal> d = ScanNumber(text);
-  if (!d) return std::string(text);
   const bool textMinus = d->negative;  // the text starts with "-" (after blanks)
   // A text of at most 15 significant digits well inside the double range is
   // its own 15-digit rounding: the double nearest to it reads back the same.
   if (d->digits.size() <= 15 && d->point > -290 && d->point < 300) {
     return Render(std::move(*d), p, textMinus);
   }
-  const std::optional<double> x = ParseNumber(text);
-  if (!x) return std::string(text);
+  const std::optional<double> x = ValueOf(*d);
+  if (!x) return std::nullopt;
   return Render(RoundTo15(*x), p, textMinus || *x < 0);
+}
+
+std::string FormatWithPattern(const NumberOrText& value, std::string_view pattern) {
+  if (const double* x = std::get_if<double>(&value)) {
+    if (!std::isfinite(*x)) return {};
+    return Render(RoundTo15(*x), ReadPattern(pattern), *x < 0);
+  }
+  const std::string_view text = std::get<std::string_view>(value);
+  std::optional<std::string> shown = FormatScanned(ScanNumber(text), pattern);
+  return shown ? std::move(*shown) : std::string(text);
 }
 
 }  // namespace numerina

@@ -18,6 +18,15 @@ namespace numerina {
 // largest double is not a number; an underflow reads as its nearest double.
 std::optional<double> ParseNumber(std::string_view text);
 
+// Reads a pasted number. Points are thousands points, as ParseNumber reads
+// them, when every group after them has exactly three digits and the first
+// group has one to three digits and does not start with 0 ("1.234",
+// "12.345.678", "1.234,5"). A text with a single point that is not such a
+// grouping and no comma comes from the English notation: its point is the
+// decimal separator ("12.5", "0.750", "1234.567"). Any other text with a
+// point that breaks the grouping ("1.234.5", "12.34,5") is not a number.
+std::optional<double> ParsePastedNumber(std::string_view text);
+
 // The plain text of a result: 15 significant digits, "," only when there are
 // decimals, no grouping, exponent form outside 1E-4 .. 1E+14 ("1E+15",
 // "1,5E-07"). Negative zero gives "0".

@@ -18,7 +18,7 @@ bool Engine::Paste(std::string_view clipboard) {
   clipboard = first == std::string_view::npos
                   ? std::string_view()
                   : clipboard.substr(first, clipboard.find_last_not_of(kAround) - first + 1);
-  const std::optional<double> x = ParseNumber(clipboard);
+  const std::optional<double> x = ParsePastedNumber(clipboard);
   if (!x) return false;
   SetEntry(PlainNumberText(*x));
   s_.EntryTag = EntryState::Digits;

@@ -114,6 +114,45 @@ TEST(Toolbar, Paste) {
   EXPECT_EQ(c.Display(), "1E+3005");
 }
 
+// A pasted point is a thousands point only where it groups three digits;
+// a single point that does not, with no comma, is an English decimal point.
+struct PasteCase {
+  const char* text;
+  const char* display;  // nullptr: not a number, the entry stays
+};
+
+class PastePoints : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(PastePoints, GivesTheDisplay) {
+  const PasteCase& c = GetParam();
+  Calculator calc;
+  calc.Type("7");
+  EXPECT_EQ(calc.engine.Paste(c.text), c.display != nullptr) << c.text;
+  EXPECT_EQ(calc.Display(), c.display ? c.display : "7,") << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PastePoints,
+    ::testing::Values(PasteCase{"1.234", "1.234,"}, PasteCase{"12.345.678", "12.345.678,"},
+                      PasteCase{"1.234,5", "1.234,5"}, PasteCase{"12.5", "12,5"},
+                      PasteCase{"1234.56", "1.234,56"}, PasteCase{"0.750", "0,75"},
+                      PasteCase{"1234.567", "1.234,567"}, PasteCase{"1.2345", "1,2345"},
+                      PasteCase{".5", "0,5"}, PasteCase{"-12.5", "-12,5"},
+                      PasteCase{"-1.234", "-1.234,"}, PasteCase{" 1.234 ", "1.234,"},
+                      PasteCase{"123.456", "123.456,"}, PasteCase{"0.001", "0,001"},
+                      PasteCase{"1.5E+3", "1.500,"}, PasteCase{"1.234.5", nullptr},
+                      PasteCase{"12.34,5", nullptr}, PasteCase{"1.2.3", nullptr},
+                      PasteCase{"12.5.", nullptr}, PasteCase{"1,5.3", nullptr},
+                      PasteCase{"a.5", nullptr}, PasteCase{".", nullptr}));
+
+TEST(Script, PasteReadsTheSamePoints) {
+  Calculator calc;
+  calc.Type("[PASTE:12.5]+[PASTE:1234.56]=");
+  EXPECT_EQ(calc.Display(), "1.247,06");
+  calc.Type("[PASTE:1.234.5]");
+  EXPECT_EQ(calc.Display(), "1.247,06");
+}
+
 TEST(Script, NamesAndCharacters) {
   const tape::ParseResult r = tape::ParseScript(" 1\t2\r\n[00][PASTE: a]b ]c]");
   ASSERT_EQ(r.error, "");

@@ -172,6 +172,11 @@ TEST_F(RunnerTest, SquareOverflowMessageAndPaste) {
             "message: Numero troppo grande\ndisplay: 3,\nentry: 3,\nmemory: \ndecimals: 2\n");
 }
 
+TEST_F(RunnerTest, PasteReadsAnEnglishDecimalPoint) {
+  const Result r = Run("", "[PASTE:12.5]+[PASTE:1.234]=[PASTE:1.234.5]");
+  EXPECT_EQ(r.out, "display: 1.246,5\nentry: 1246,5\nmemory: \ndecimals: 2\n");
+}
+
 // Streams that never end or refuse the output: a usage error past 64 MiB,
 // exit 1 when standard output cannot be written.
 TEST_F(RunnerTest, EndlessScriptsAndAFullOutput) {

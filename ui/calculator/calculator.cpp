@@ -107,10 +107,15 @@ void Calculator::BuildTextWidgets() {
   const bool shown = isVisible();
   tape_ = new TapeView(this);
   tape_->setGeometry(Skin::TapeRect());
-  tape_->onClicked = [this] { GiveFocusToFocus(); };
+  tape_->onClicked = [this] {
+    tapeLastClicked_ = true;
+    GiveFocusToFocus();
+  };
   display_ = new DisplayLabel(this);
   display_->SetDisplayText(displayText_);
+  display_->SetMemorySignShown(!mem_.isEmpty());
   display_->onPressed = [this](Qt::MouseButton button) {
+    tapeLastClicked_ = false;
     if (button == Qt::LeftButton)
       cmdBarra_Click(Tool::Copy);
     else if (button == Qt::RightButton)
@@ -149,7 +154,7 @@ void Calculator::GiveFocusToFocus() {
 
 void Calculator::OnDisplayChanged(std::string_view display) {
   KeyLog("display", display);
-  displayText_ = ToQString(display);
+  displayText_ = DisplayLabel::TextFor(display);
   if (display_) display_->SetDisplayText(displayText_);
 }
 
@@ -158,6 +163,7 @@ void Calculator::RefreshFromEngine() {
   if (mem != mem_) {
     mem_ = mem;
     update(kMemRect);
+    if (display_) display_->SetMemorySignShown(!mem_.isEmpty());
   }
   keys_[static_cast<std::size_t>(FindKey({Button::RichMemoria}) - kKeys.data())]->setEnabled(
       engine_.RecallEnabled());
@@ -200,6 +206,7 @@ Part PartOf(const PictureButton& button, const Keys& keys) {
 
 void Calculator::ButtonPressed(PictureButton& button) {
   const int i = button.index();
+  tapeLastClicked_ = false;
   // Every mouse button draws the press; the control decides at the
   // release whether the action runs.
   switch (PartOf(button, keys_)) {
@@ -270,6 +277,7 @@ void Calculator::ToolAction(Tool tool) {
 void Calculator::mousePressEvent(QMouseEvent* event) {
   const QPoint pt = event->position().toPoint();
   event->accept();
+  tapeLastClicked_ = false;
   dragPending_ = false;
   if (event->button() != Qt::LeftButton) return;
   const bool onFrame = BannerFrame(1).contains(pt) || BannerFrame(2).contains(pt);
@@ -280,18 +288,14 @@ void Calculator::mousePressEvent(QMouseEvent* event) {
   // the release and leave the window stuck to the pointer.
   dragPending_ = true;
   clickSavesPlace_ = !onFrame;
-  pressedAt_ = event->globalPosition().toPoint();
+  mover_->BodyPress(*event);
 }
 
 void Calculator::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  if (mover_->MouseMove(*event)) return;
-  if (!dragPending_ || !(event->buttons() & Qt::LeftButton)) return;
-  if ((event->globalPosition().toPoint() - pressedAt_).manhattanLength() <
-      QApplication::startDragDistance())
-    return;
-  dragPending_ = false;
-  mover_->Start(pressedAt_, event->globalPosition().toPoint());
+  if (!dragPending_ && !mover_->Active()) return;
+  mover_->BodyMove(*event);
+  dragPending_ = dragPending_ && mover_->Pending();
 }
 
 void Calculator::mouseReleaseEvent(QMouseEvent* event) {
@@ -299,7 +303,7 @@ void Calculator::mouseReleaseEvent(QMouseEvent* event) {
   // A click on the background that did not move still writes the place.
   if (dragPending_ && clickSavesPlace_ && event->button() == Qt::LeftButton) SavePosition(pos());
   dragPending_ = false;
-  mover_->MouseRelease(*event);
+  mover_->BodyRelease(*event);
 }
 
 void Calculator::moveEvent(QMoveEvent* event) {

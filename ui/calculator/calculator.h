@@ -153,6 +153,8 @@ class Calculator : public QWidget, private PictureButton::Handler {
   void PlaceAt(std::optional<QPoint> topLeft);
   QPoint Centred() const;
   bool Reachable(QPoint topLeft) const;
+  // Shifts the whole window onto the screen it is on; true when it moved.
+  bool KeepOnScreen();
   void SetDecimals(int d);
   void ApplyBanners(std::string_view bannerPos, std::string_view bannerFile);
   void SetBanner(int which, BannerShows shows, const QPixmap& picture = {});
@@ -190,6 +192,9 @@ class Calculator : public QWidget, private PictureButton::Handler {
 
   bool started_ = false;
   bool shownOnce_ = false;
+  // The tape was clicked after every other part of the window: Ctrl+C then
+  // copies its selection.
+  bool tapeLastClicked_ = false;
   bool painted_ = false;
   bool reportVisibile_ = true;
   bool reportToolPressed_ = false;  // the report button's own look
@@ -197,7 +202,6 @@ class Calculator : public QWidget, private PictureButton::Handler {
   bool clickSavesPlace_ = false;    // on the background, not a banner frame
   bool offTop_ = false;             // left the top until the next activation
   bool offTopWhileActive_ = false;  // and was active then: that activation does not count
-  QPoint pressedAt_;                // where, in global coordinates
   std::array<bool, kTools.size()> toolEnabled_{};
   std::array<BannerShows, 2> bannerShows_{BannerShows::Hidden, BannerShows::Logo};
   std::array<QPixmap, 2> bannerPictures_{};

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 #include "commands/commands.h"
@@ -63,6 +64,10 @@ void Calculator::CaricaConf() {
     reportToolPressed_ = false;
     UpdateTool(Tool::Report);
   }
+
+  // A place saved on a larger screen stays saved for it; here the window
+  // is only shifted onto the screen it is on.
+  KeepOnScreen();
 
   SetDecimals(DecimaliFromSetting(LeggiIni(kSection, kDecimali)));
 
@@ -146,6 +151,34 @@ bool Calculator::Reachable(QPoint topLeft) const {
     if (seen.width() >= 40 && seen.height() >= 13) return true;
   }
   return false;
+}
+
+bool Calculator::KeepOnScreen() {
+  // The screen that holds most of the window.
+  const QRect frame(pos(), size());
+  const QScreen* best = nullptr;
+  qint64 most = -1;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect seen = frame & screen->availableGeometry();
+    const qint64 area = seen.isEmpty() ? 0 : qint64(seen.width()) * seen.height();
+    if (area > most) {
+      most = area;
+      best = screen;
+    }
+  }
+  if (!best) return false;
+  const QRect area = best->availableGeometry();
+  // Left or up, as little as needed, never past the left or top edge. A
+  // place hanging off the left or top edge is the user's own (it stays
+  // while the toolbar can be reached, see Reachable).
+  const auto back = [](int at, int size, int first, int end) {
+    return at + size > end ? std::max(first, end - size) : at;
+  };
+  const QPoint target(back(frame.left(), width(), area.left(), area.right() + 1),
+                      back(frame.top(), height(), area.top(), area.bottom() + 1));
+  if (target == pos()) return false;
+  move(target);
+  return true;
 }
 
 void Calculator::SetDecimals(int d) { engine_.SetDecimalPlaces(d); }

@@ -7,6 +7,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/keylog.h"
 #include "ui/calculator/shell.h"
+#include "ui/calculator/tapeview.h"
 
 namespace numerina::ui {
 namespace {
@@ -59,6 +60,13 @@ bool Calculator::StandardShortcut(const QKeyEvent& event) {
                                                           Qt::AltModifier | Qt::MetaModifier);
   const bool ctrl = mods == Qt::ControlModifier;
   const bool ctrlShift = mods == (Qt::ControlModifier | Qt::ShiftModifier);
+  // Ctrl+C copies a selection on the tape when the tape was the last thing
+  // clicked (a selection made with the mouse or its menu).
+  if (ctrl && event.key() == Qt::Key_C && tapeLastClicked_ && tape_ &&
+      tape_->textCursor().hasSelection()) {
+    tape_->CopySelectionOrAll();
+    return true;
+  }
   // Ctrl+C and Ctrl+V do what the toolbar's copy and paste do, flashing
   // their buttons; they never reach the "c"/"C" key (clear).
   if (ctrl && (event.key() == Qt::Key_C || event.key() == Qt::Key_V)) {

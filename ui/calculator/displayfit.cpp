@@ -8,8 +8,7 @@
 namespace numerina::ui {
 namespace {
 
-// Characters looked at to learn the narrowest advance: far more than any
-// display width can show.
+// Characters looked at, at most: far more than any display width can show.
 constexpr qsizetype kTailLooked = 1024;
 
 }  // namespace
@@ -21,16 +20,16 @@ FittedText FitDisplayText(const QString& text, const QFont& font, int width) {
   f.setPixelSize(floor);
   const QFontMetricsF atFloor(f);
 
-  // No more than `most` characters can fit at the floor size (each is at
-  // least the narrowest advance wide): a longer text is cut to its last
-  // `most` characters before anything is measured.
-  const QStringView tail = QStringView(text).right(std::min(text.size(), kTailLooked));
-  qreal narrowest = atFloor.horizontalAdvance(tail.isEmpty() ? QChar(u'0') : tail.front());
-  for (const QChar c : tail) narrowest = std::min(narrowest, atFloor.horizontalAdvance(c));
-  const qsizetype most =
-      narrowest > 0
-          ? std::min<qsizetype>(kTailLooked, static_cast<qsizetype>(width / narrowest) + 2)
-          : kTailLooked;
+  // No more than `most` characters can fit at the floor size: the last
+  // characters' advances, added from the right-hand end, pass the width
+  // after at most that many (two more for kerning). A longer text is cut to
+  // its last `most` characters before anything else is measured, so a key
+  // costs the same few measures at any length of the entry.
+  qsizetype most = 0;
+  qreal advances = 0;
+  for (qsizetype i = text.size(); i-- > 0 && most < kTailLooked && advances <= width; ++most)
+    advances += atFloor.horizontalAdvance(text.at(i));
+  most = std::min(kTailLooked, most + 2);
 
   if (text.size() <= most) {
     for (int px = full; px >= floor; --px) {

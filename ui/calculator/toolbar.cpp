@@ -58,6 +58,9 @@ void Calculator::ToggleReport() {
   const bool shown = ToggleReportCommand(reportVisibile_, settings);
   SetReportTooltip(shown);
   SetReportShown(shown);
+  // The wider window may reach past the screen's edge: it moves, and the
+  // place it moved to is written as a drag's would be.
+  if (shown && KeepOnScreen()) SavePosition(pos());
   GiveFocusToFocus();
 }
 

@@ -49,6 +49,8 @@ class WindowMover : public QObject {
   void BodyRelease(const QMouseEvent& event);
 
   bool Active() const { return session_; }
+  // A body press waits for the drag distance.
+  bool Pending() const { return pending_; }
   void SetSettleMs(int ms) { settle_.setInterval(ms); }
 
  private:

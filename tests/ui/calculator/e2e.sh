@@ -115,7 +115,8 @@ clip=$(xclip -o -selection clipboard 2>/dev/null)
 
 # ---- a drag by the background moves the window and writes Posizione ----
 # The window manager's move starts once the mouse has gone the drag
-# distance (a first step of 12 pixels) and takes the window from there.
+# distance (a first step of 12 pixels); the pressed pixel stays under the
+# pointer, those first 12 pixels included.
 xdotool mousemove --sync $((WX + 5)) $((WY + 150)) mousedown 1
 xdotool mousemove --sync $((WX + 17)) $((WY + 150))
 sleep 0.1
@@ -126,8 +127,8 @@ done
 xdotool mouseup 1
 sleep 0.8
 read -r NX NY _ _ < <(xsession_geometry "$WIN")
-[ "$NX" = $((WX + 80)) ] && [ "$NY" = $((WY + 50)) ] &&
-  pass "dragged from $WX,$WY to $NX,$NY" || fail "drag ended at $NX,$NY (expected $((WX + 80)),$((WY + 50)))"
+[ "$NX" = $((WX + 92)) ] && [ "$NY" = $((WY + 50)) ] &&
+  pass "dragged from $WX,$WY to $NX,$NY" || fail "drag ended at $NX,$NY (expected $((WX + 92)),$((WY + 50)))"
 pos=$(setting Posizione)
 [ "$pos" = "$((NY * 15)),$((NX * 15))" ] && pass "Posizione=$pos" || fail "Posizione='$pos' for $NX,$NY"
 

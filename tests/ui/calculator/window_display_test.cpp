@@ -8,6 +8,9 @@
 
 #include <QClipboard>
 #include <QImage>
+#include <QtMath>
+
+#include "ui/skin/layout.h"
 
 namespace numerina::ui::test {
 namespace {
@@ -40,6 +43,8 @@ class DisplayTest : public QObject {
   void wideNumbersStepTheFontDown_data();
   void wideNumbersStepTheFontDown();
   void longerEntriesShowTheirEndAfterAMark();
+  void textClearOfTheMemorySign_data();
+  void textClearOfTheMemorySign();
 };
 
 void DisplayTest::wideNumbersStepTheFontDown_data() {
@@ -91,6 +96,39 @@ void DisplayTest::longerEntriesShowTheirEndAfterAMark() {
   // Copy still gives the whole number.
   ClickTool(c, Tool::Copy);
   QCOMPARE(QGuiApplication::clipboard()->text(), d.text());
+}
+
+void DisplayTest::textClearOfTheMemorySign_data() {
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<bool>("cut");
+  QTest::newRow("20-digit result") << "12345678901*1000000000=" << false;
+  QString digits;
+  for (int i = 0; i < 60; ++i) digits += QChar(u'1' + i % 9);
+  QTest::newRow("60-digit entry") << digits << true;
+}
+
+void DisplayTest::textClearOfTheMemorySign() {
+  QFETCH(QString, keys);
+  QFETCH(bool, cut);
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  TypeKeys(c, QStringLiteral("5"));
+  ClickKeys(c, QStringLiteral("M"));
+  TypeKeys(c, QStringLiteral("c") + keys);
+  DisplayLabel& d = Control<DisplayLabel>(c, QStringLiteral("Readout1"));
+  const QString shown = d.Fitted().shown;
+  QCOMPARE(shown.startsWith(QChar(0x2026)), cut);
+  if (!cut) QCOMPARE(shown, QStringLiteral("12.345.678.901.000.000.000,"));
+  // The sign is the window's, under the display: the display's own ink
+  // must start right of the sign's place, at this scale's pixels.
+  const QImage image = Rendered(d);
+  const int clear = qCeil((layout::kMemRect.right() + 1 - d.x()) * image.devicePixelRatio());
+  const int left = LeftmostInk(image);
+  QVERIFY2(left >= clear, qPrintable(QStringLiteral("ink at %1, sign to %2").arg(left).arg(clear)));
+  // Without the sign the text has the whole width again.
+  ClickKeys(c, QStringLiteral("CM"));
+  QVERIFY(LeftmostInk(Rendered(d)) < clear);
 }
 
 }  // namespace numerina::ui::test

@@ -17,6 +17,7 @@ class NewcomerTest : public QObject {
   void cleanup() { FailOnUnexpectedBoxes(); }
   void standardShortcuts();
   void tapeMenu();
+  void ctrlCCopiesATapeSelection();
   void keyTooltips();
   void longNameEndsInAMark_data();
   void longNameEndsInAMark();
@@ -84,6 +85,38 @@ void NewcomerTest::tapeMenu() {
                           tape.mapToGlobal(QPoint(20, 20)));
   QApplication::sendEvent(tape.viewport(), &click);
   QVERIFY(FocusButtonOf(c).hasFocus());
+}
+
+void NewcomerTest::ctrlCCopiesATapeSelection() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  TypeKeys(c, "7+8=");
+  TapeView& tape = c.Tape();
+  // A click on the tape, then "Seleziona tutto" from its menu.
+  QTest::mouseClick(tape.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+  std::unique_ptr<QMenu> menu(tape.CreateMenu(nullptr));
+  menu->actions()[1]->trigger();
+  QString whole = rig.TapeShown();
+  whole.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  clipboard->clear();
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_C, Qt::ControlModifier);
+  QTRY_COMPARE(clipboard->text(), whole);
+  QCOMPARE(rig.Display(), QStringLiteral("15,"));  // not a clear
+  // A part of it chosen with the mouse.
+  QTextCursor part(tape.document());
+  part.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+  tape.setTextCursor(part);
+  QTest::mouseClick(tape.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+  tape.setTextCursor(part);
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_C, Qt::ControlModifier);
+  QTRY_COMPARE(clipboard->text(), QStringLiteral("7"));
+  // A key clicked since: the display, as always, selection or not.
+  ClickKeys(c, QStringLiteral("2"));
+  QVERIFY(tape.textCursor().hasSelection());
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_C, Qt::ControlModifier);
+  QTRY_COMPARE(clipboard->text(), QStringLiteral("2,"));
 }
 
 void NewcomerTest::keyTooltips() {

@@ -19,6 +19,7 @@ class ToolbarTest : public QObject {
   void reportButtonLook();
   void copyAndPaste_data();
   void copyAndPaste();
+  void ctrlVReadsAnEnglishDecimalPoint();
   void copyOfANonNumberLeavesTheClipboard();
   void displayClicksCopyAndPaste();
   void helpOpensThePage();
@@ -139,6 +140,18 @@ void ToolbarTest::copyAndPaste_data() {
                                     << "1234,5"
                                     << "1.234,5"
                                     << "1.234,50···+";
+  QTest::newRow("English decimal point") << "12.5"
+                                         << "12,5"
+                                         << "12,5"
+                                         << "12,50···+";
+  QTest::newRow("English decimals after thousands") << "1234.56"
+                                                    << "1234,56"
+                                                    << "1.234,56"
+                                                    << "1.234,56···+";
+  QTest::newRow("points that group nothing") << "1.234.5"
+                                             << "0,"
+                                             << "0,"
+                                             << "0,00···+";
   QTest::newRow("negative") << "-7"
                             << "-7"
                             << "-7,"
@@ -170,6 +183,18 @@ void ToolbarTest::copyAndPaste() {
   }
   TypeKeys(*rig.calc, "+");
   QCOMPARE(rig.TapeShown(), Tape(line.toUtf8().constData()));
+}
+
+void ToolbarTest::ctrlVReadsAnEnglishDecimalPoint() {
+  Rig rig;
+  rig.Start();
+  Calculator& c = *rig.calc;
+  QGuiApplication::clipboard()->setText(QStringLiteral("0.750\n"));
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_V, Qt::ControlModifier);
+  QTRY_COMPARE(rig.Display(), QStringLiteral("0,75"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("1.234"));
+  QTest::keyClick(&FocusButtonOf(c), Qt::Key_V, Qt::ControlModifier);
+  QTRY_COMPARE(rig.Display(), QStringLiteral("1.234,"));
 }
 
 void ToolbarTest::copyOfANonNumberLeavesTheClipboard() {
