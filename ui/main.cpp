@@ -25,6 +25,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // A settings file left half rewritten by a killed calculator is made whole
+  // before anything reads it.
+  RipristinaIni();
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("numerina"));
   instance.Listen();

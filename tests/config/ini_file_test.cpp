@@ -3,6 +3,7 @@
 
 #include "config/ini.h"
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -24,13 +25,18 @@ using testing::WriteBytes;
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetSettingsFolderForTesting(dir_.Path()); }
+  void SetUp() override {
+    SetSettingsFolderForTesting(dir_.Path());
+    // A rewrite in place keeps its copy in the state folder: a private one.
+    ::setenv("XDG_STATE_HOME", state_.Path().c_str(), 1);
+  }
   void TearDown() override {
     SetSettingsFolderForTesting("");
     SetSafeFileFaultForTesting({});
   }
   std::string Ini() const { return dir_.File("voldrin.ini"); }
   TempDir dir_;
+  TempDir state_;
 };
 
 TEST_F(SettingsFileTest, TheFileLiesInTheSettingsFolder) {
