@@ -3,10 +3,10 @@
 // content is kept in a copy in the state folder until the rewrite is done,
 // and a rewrite cut short is undone at the next start.
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -134,9 +134,8 @@ TEST_F(InPlaceTest, ACopyCutShortIsNeverPutBack) {
 }
 
 TEST_F(InPlaceTest, AFullDiskForTheCopyLeavesTheFileAlone) {
-  SetSafeFileFaultForTesting([](SafeFileStep s) {
-    return s == SafeFileStep::CreateTemp || s == SafeFileStep::CopyWrite;
-  });
+  SetSafeFileFaultForTesting(
+      [](SafeFileStep s) { return s == SafeFileStep::CreateTemp || s == SafeFileStep::CopyWrite; });
   EXPECT_FALSE(WriteFileSafely(file_, new_, InPlace()));
   EXPECT_EQ(ReadBytes(file_), old_);
   EXPECT_TRUE(StateEntries().empty());
@@ -154,9 +153,8 @@ TEST_F(InPlaceTest, NoStateFolderNoRewriteInPlace) {
 }
 
 TEST_F(InPlaceTest, AFailedRewriteIsPutBackAtOnce) {
-  SetSafeFileFaultForTesting([](SafeFileStep s) {
-    return s == SafeFileStep::CreateTemp || s == SafeFileStep::Write;
-  });
+  SetSafeFileFaultForTesting(
+      [](SafeFileStep s) { return s == SafeFileStep::CreateTemp || s == SafeFileStep::Write; });
   EXPECT_FALSE(WriteFileSafely(file_, new_, InPlace()));
   EXPECT_EQ(ReadBytes(file_), old_);
   EXPECT_TRUE(StateEntries().empty());

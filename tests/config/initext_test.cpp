@@ -195,10 +195,11 @@ TEST(IniWrite, Windows1252RoundTrip) {
   ASSERT_TRUE(out);
   EXPECT_EQ(*out, "[Opzioni]\nNome=Societ\xE0 \x80 5\n");  // one byte each
   EXPECT_EQ(IniReadValue(*out, "Opzioni", "Nome"), "Società € 5");
-  // No Windows-1252 byte: "?" in the file, "?" read back.
+  // No Windows-1252 byte: the file is UTF-8 from then on, the text kept.
   const auto cjk = IniWriteValue("", "Opzioni", "Nome", "日本 ok");
   ASSERT_TRUE(cjk);
-  EXPECT_EQ(*cjk, "[Opzioni]\nNome=?? ok\n");
+  EXPECT_EQ(*cjk, "[Opzioni]\nNome=日本 ok\n");
+  EXPECT_EQ(IniReadValue(*cjk, "Opzioni", "Nome"), "日本 ok");
 }
 
 TEST(IniWrite, KeepsAUtf8FileUtf8) {
@@ -209,8 +210,8 @@ TEST(IniWrite, KeepsAUtf8FileUtf8) {
   EXPECT_TRUE(IsValidUtf8(*out));
   EXPECT_EQ(IniReadValue(*out, "Opzioni", "Nome"), "Società");
   EXPECT_EQ(IniReadValue(*out, "Opzioni", "LogoNome"), "Caffè €");
-  // Characters outside Windows-1252 still become "?".
-  EXPECT_EQ(IniReadValue(*IniWriteValue(before, "Opzioni", "X", "日"), "Opzioni", "X"), "?");
+  // Characters outside Windows-1252 too.
+  EXPECT_EQ(IniReadValue(*IniWriteValue(before, "Opzioni", "X", "日"), "Opzioni", "X"), "日");
 }
 
 TEST(IniWrite, AnAsciiFileStaysWindows1252) {
