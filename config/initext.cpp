@@ -105,10 +105,12 @@ std::string Decode(std::string_view raw, bool utf8) {
   return utf8 ? std::string(raw) : FromCp1252(raw);
 }
 
+// The line end of the file's first line; CR LF, the design's, for a file
+// that has none yet (a new one).
 std::string_view DetectEol(std::string_view bytes) {
   const auto lf = bytes.find('\n');
-  if (lf != std::string_view::npos && lf > 0 && bytes[lf - 1] == '\r') return "\r\n";
-  return "\n";
+  if (lf == std::string_view::npos) return "\r\n";
+  return (lf > 0 && bytes[lf - 1] == '\r') ? "\r\n" : "\n";
 }
 
 bool UsableSection(std::string_view s) {

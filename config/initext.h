@@ -10,7 +10,8 @@
 // first section of a name counts, and in it the first line of a key.
 //
 // Editing keeps every line it does not change byte for byte, and writes new
-// lines with the line ends the file already uses (LF for a file without any).
+// lines with the line ends the file already uses (CR LF for a file without any,
+// a new one among them).
 
 #include <cstddef>
 #include <optional>
