@@ -97,7 +97,7 @@ for ((trial = 0; trial < trials; trial++)); do
     new=$((new + 1))
   else
     torn=$((torn + 1))
-    echo "trial $trial: killed after ${delay} us, the file is neither the old nor the new one"
+    echo "trial $trial: killed ${delay} us after the start, the file is neither the old nor the new one"
   fi
   if [ -n "$(find "$WORK/state" -name '*.copia' 2>/dev/null)" ]; then
     leftover=$((leftover + 1))
