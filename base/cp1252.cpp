@@ -45,6 +45,14 @@ std::string ToCp1252(std::string_view utf8) {
   return out;
 }
 
+bool FitsCp1252(std::string_view utf8) {
+  for (char c : utf8) {
+    // Plain ASCII, the common case, needs no round trip.
+    if (static_cast<unsigned char>(c) >= 0x80) return FromCp1252(ToCp1252(utf8)) == utf8;
+  }
+  return true;
+}
+
 std::string FromCp1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);

@@ -4,13 +4,20 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <utility>
+
+#include "base/statefolder.h"
 
 namespace numerina {
 namespace {
@@ -42,10 +49,11 @@ std::string BaseOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool WriteAll(int fd, std::string_view bytes, bool positioned) {
+bool WriteAll(int fd, std::string_view bytes, bool positioned,
+              SafeFileStep step = SafeFileStep::Write) {
   std::size_t done = 0;
   std::size_t limit = bytes.size();
-  const bool fail = Injected(SafeFileStep::Write);
+  const bool fail = Injected(step);
   if (fail) limit = bytes.size() / 2;  // a torn write: half the bytes land
   while (done < limit) {
     const ssize_t n =
@@ -117,8 +125,7 @@ void RemoveOrphanTemps(const std::string& dir, const std::string& base) {
 }
 
 // Opens a fresh temporary file beside the target.
-int CreateTemp(const std::string& dir, const std::string& base, std::string& tempPath) {
-  if (Injected(SafeFileStep::CreateTemp)) return -1;
+int OpenTemp(const std::string& dir, const std::string& base, std::string& tempPath) {
   static std::atomic<unsigned> counter{0};
   const std::string prefix = InFolder(dir, TempPrefix(base)) + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -130,14 +137,174 @@ int CreateTemp(const std::string& dir, const std::string& base, std::string& tem
   return -1;
 }
 
+int CreateTemp(const std::string& dir, const std::string& base, std::string& tempPath) {
+  if (Injected(SafeFileStep::CreateTemp)) return -1;
+  return OpenTemp(dir, base, tempPath);
+}
+
+// A rewrite in place is not atomic: a kill or a power cut in the middle
+// leaves new bytes followed by old ones. So the old content goes first to a
+// copy in the user's state folder, made durable (and complete: written to a
+// temporary file and renamed), then the file is rewritten, then the copy
+// goes. A copy still there means the rewrite did not finish; the next start
+// puts it back (RestoreInterruptedRewrite). The copy's header:
+//   "NMRNCPY1", the old content's length and FNV-1a 64, the new content's
+//   length and FNV-1a 64 (8 bytes each, little endian)
+// then the old content.
+constexpr std::string_view kCopyMagic = "NMRNCPY1";
+constexpr std::size_t kCopyHead = kCopyMagic.size() + 4 * 8;
+
+std::uint64_t Fnv64(std::string_view bytes) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (unsigned char c : bytes) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  return h;
+}
+
+void PutU64(std::string& out, std::uint64_t v) {
+  for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+std::uint64_t GetU64(std::string_view in, std::size_t at) {
+  std::uint64_t v = 0;
+  for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(in[at + i]);
+  return v;
+}
+
+// One copy per target file, named after the target's full name.
+std::string CopyPathFor(const std::string& target) {
+  const std::string folder = UserStateFolder();
+  if (folder.empty()) return {};
+  char name[48];
+  std::snprintf(name, sizeof name, "riscrittura-%016llx.copia",
+                static_cast<unsigned long long>(Fnv64(target)));
+  return folder + "/" + name;
+}
+
+// The whole content of an open file, from its start.
+bool ReadFd(int fd, std::string& out) {
+  out.clear();
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) out.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[65536];
+  for (off_t at = 0;;) {
+    const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+    if (n == 0) return true;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    out.append(buffer, static_cast<std::size_t>(n));
+    at += n;
+  }
+}
+
+// Rewriters of one file, and the start-up check, take turns: a second
+// calculator must not put a copy back while the first is still writing.
+void Lock(int fd) {
+  while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {}
+}
+
+bool WriteCopy(const std::string& copyPath, std::string_view old, std::string_view now) {
+  const std::string dir = DirOf(copyPath);
+  std::error_code ignored;
+  std::filesystem::create_directories(dir, ignored);
+  RemoveOrphanTemps(dir, BaseOf(copyPath));
+  std::string tempPath;
+  const int fd = OpenTemp(dir, BaseOf(copyPath), tempPath);
+  if (fd < 0) return false;
+  std::string head(kCopyMagic);
+  PutU64(head, old.size());
+  PutU64(head, Fnv64(old));
+  PutU64(head, now.size());
+  PutU64(head, Fnv64(now));
+  bool ok = ::fchmod(fd, 0600) == 0 && WriteAll(fd, head, false, SafeFileStep::CopyWrite) &&
+            WriteAll(fd, old, false, SafeFileStep::CopyWrite) && Sync(fd);
+  ok = Close(fd) && ok;
+  if (ok) ok = ::rename(tempPath.c_str(), copyPath.c_str()) == 0;
+  if (!ok) {
+    ::unlink(tempPath.c_str());
+    return false;
+  }
+  SyncFolder(dir);
+  return true;
+}
+
+void DropCopy(const std::string& copyPath) {
+  ::unlink(copyPath.c_str());
+  SyncFolder(DirOf(copyPath));
+}
+
+bool OverwriteWith(int fd, std::string_view bytes, SafeFileStep step) {
+  return WriteAll(fd, bytes, true, step) &&
+         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Sync(fd);
+}
+
+// What a copy holds, when it is whole.
+struct SavedCopy {
+  std::string_view old;
+  std::uint64_t newSize = 0;
+  std::uint64_t newHash = 0;
+};
+
+std::optional<SavedCopy> ParseCopy(std::string_view bytes) {
+  if (bytes.size() < kCopyHead || bytes.substr(0, kCopyMagic.size()) != kCopyMagic) return {};
+  SavedCopy copy;
+  copy.old = bytes.substr(kCopyHead);
+  const std::size_t at = kCopyMagic.size();
+  if (GetU64(bytes, at) != copy.old.size() || GetU64(bytes, at + 8) != Fnv64(copy.old)) return {};
+  copy.newSize = GetU64(bytes, at + 16);
+  copy.newHash = GetU64(bytes, at + 24);
+  return copy;
+}
+
+// With the target open and locked: finishes what a copy left behind. The
+// file goes back to the old content unless it already holds the whole new
+// one; a copy that is not whole is never put back. False when the copy had
+// to stay (the old content could not be written back).
+bool SettleCopy(int fd, const std::string& copyPath) {
+  const int in = ::open(copyPath.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return errno == ENOENT;
+  std::string saved;
+  const bool read = ReadFd(in, saved);
+  ::close(in);
+  if (!read) return false;
+  const std::optional<SavedCopy> copy = ParseCopy(saved);
+  std::string now;
+  if (copy && ReadFd(fd, now) && now != copy->old &&
+      !(now.size() == copy->newSize && Fnv64(now) == copy->newHash)) {
+    if (!OverwriteWith(fd, copy->old, SafeFileStep::Write)) return false;
+  }
+  DropCopy(copyPath);
+  return true;
+}
+
 bool WriteInPlace(const std::string& target, std::string_view bytes) {
   if (Injected(SafeFileStep::InPlaceOpen)) return false;
+  const std::string copyPath = CopyPathFor(target);
+  // Without a place for the copy the file is not risked.
+  if (copyPath.empty()) return false;
   // No O_TRUNC: the old bytes stay until the new ones overwrite them, and the
   // length is cut only after everything is written.
-  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes, true) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
-            Sync(fd);
+  Lock(fd);
+  bool ok = false;
+  std::string old;
+  struct stat copyStat;
+  if (::lstat(copyPath.c_str(), &copyStat) == 0) {
+    // A writer was killed and its copy is still there: the bytes asked for
+    // were computed from a file that may be torn. Put the old content back
+    // and report the write as failed.
+    SettleCopy(fd, copyPath);
+  } else if (ReadFd(fd, old) && WriteCopy(copyPath, old, bytes)) {
+    ok = OverwriteWith(fd, bytes, SafeFileStep::Write);
+    // A failed rewrite (disk full on a sparse file, an I/O error) puts the
+    // old content back at once; should that fail too the copy stays.
+    if (ok || OverwriteWith(fd, old, SafeFileStep::Restore)) DropCopy(copyPath);
+  }
   ok = Close(fd) && ok;
   return ok;
 }
@@ -217,6 +384,24 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes,
   }
   SyncFolder(dir);
   return true;
+}
+
+}  // namespace numerina
+
+namespace numerina {
+
+bool RestoreInterruptedRewrite(const std::string& path) {
+  const std::string target = ResolveLinkTarget(path);
+  if (target.empty()) return true;
+  const std::string copyPath = CopyPathFor(target);
+  struct stat st;
+  if (copyPath.empty() || ::lstat(copyPath.c_str(), &st) != 0) return true;
+  const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return false;
+  Lock(fd);
+  const bool settled = SettleCopy(fd, copyPath);
+  ::close(fd);
+  return settled;
 }
 
 }  // namespace numerina

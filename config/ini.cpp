@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   if (path.empty()) return std::nullopt;
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
+  // A rewrite in place holds the file's lock: never read its half-way state.
+  while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {}
   struct stat st;
   std::string bytes;
   if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
@@ -48,6 +51,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 // or written or the edit refused its names.
 template <typename Edit>
 bool RewriteFile(const std::string& path, Edit edit) {
+  // A rewrite cut short by another process is finished before reading, so
+  // that the edit starts from a whole file.
+  RestoreInterruptedRewrite(path);
   std::string old;
   if (EsisteFile(path)) {
     auto bytes = ReadWholeFile(path);
@@ -171,6 +177,8 @@ bool EsisteFile(const std::string& path) {
   struct stat st;
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
+
+bool RipristinaIni() { return RestoreInterruptedRewrite(SettingsFilePath()); }
 
 std::string LeggiIni(std::string_view section, std::string_view key) {
   cIniFile ini;

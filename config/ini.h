@@ -82,6 +82,12 @@ std::string SettingsFilePath();
 // folders, missing files and on any error.
 bool EsisteFile(const std::string& path);
 
+// At start-up, before the first read: a rewrite in place of the settings
+// file that was cut short (a kill, a power cut) is undone, so that the file
+// holds either all of its old content or all of the new. False when that
+// could not be done (the copy of the old content stays for the next start).
+bool RipristinaIni();
+
 // The value of key in section of the settings file; the empty text when the
 // file, the section or the key is missing.
 std::string LeggiIni(std::string_view section, std::string_view key);

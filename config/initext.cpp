@@ -105,10 +105,12 @@ std::string Decode(std::string_view raw, bool utf8) {
   return utf8 ? std::string(raw) : FromCp1252(raw);
 }
 
+// The line end of the file's first line; CR LF, the design's, for a file
+// that has none yet (a new one).
 std::string_view DetectEol(std::string_view bytes) {
   const auto lf = bytes.find('\n');
-  if (lf != std::string_view::npos && lf > 0 && bytes[lf - 1] == '\r') return "\r\n";
-  return "\n";
+  if (lf == std::string_view::npos) return "\r\n";
+  return (lf > 0 && bytes[lf - 1] == '\r') ? "\r\n" : "\n";
 }
 
 bool UsableSection(std::string_view s) {
@@ -156,6 +158,32 @@ const Line* FindKey(const SectionSpan& span, bool utf8, const std::string& folde
     if (Fold(Decode(line.name, utf8)) == folded) return &line;
   }
   return nullptr;
+}
+
+// The file's bytes as UTF-8, for a file that must become UTF-8 to hold a
+// character Windows-1252 lacks: every value already there reads the same.
+std::string ReencodeAsUtf8(std::string_view bytes) {
+  const std::size_t bom = BomLength(bytes);
+  return std::string(bytes.substr(0, bom)) + FromCp1252(bytes.substr(bom));
+}
+
+// Well-formed UTF-8: a byte that does not belong to a sequence becomes "?".
+std::string WellFormed(std::string_view text) {
+  if (IsValidUtf8(text)) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  char32_t cp;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = DecodeUtf8(text, i, cp);
+    if (n == 0) {
+      out.push_back('?');
+      ++i;
+    } else {
+      out.append(text.substr(i, n));
+      i += n;
+    }
+  }
+  return out;
 }
 
 std::string Encode(std::string_view cleanUtf8, bool utf8) {
@@ -231,8 +259,7 @@ std::string IniCleanValue(std::string_view text) {
   for (char c : text) {
     if (c != '\0' && c != '\r' && c != '\n') kept.push_back(c);
   }
-  // Through Windows-1252 and back: what the file can hold, as UTF-8.
-  return FromCp1252(ToCp1252(kept));
+  return WellFormed(kept);
 }
 
 std::string IniCleanName(std::string_view text) { return std::string(Trim(IniCleanValue(text))); }
@@ -273,12 +300,17 @@ std::optional<std::string> IniWriteValue(std::string_view bytes, std::string_vie
   const std::string cleanKey = IniCleanName(key);
   if (!UsableSection(cleanSection) || !UsableKey(cleanKey)) return std::nullopt;
   const std::string cleanValue = IniCleanValue(value);
-  const bool utf8 = IniBytesAreUtf8(bytes);
   // A file that is not already UTF-8 (plain ASCII included) is written in
   // Windows-1252, even when the new bytes happen to form valid UTF-8 ("Ã©"
-  // is C3 A9): converting it would make every later value UTF-8 too.
-  std::string out = BuildWrite(bytes, cleanSection, cleanKey, cleanValue, utf8);
-  return out;
+  // is C3 A9): converting it would make every later value UTF-8 too. Only
+  // a character Windows-1252 lacks ("Łódź") turns the whole file into
+  // UTF-8, since nothing the user typed or chose may be lost.
+  if (!IniBytesAreUtf8(bytes)) {
+    if (FitsCp1252(cleanSection) && FitsCp1252(cleanKey) && FitsCp1252(cleanValue))
+      return BuildWrite(bytes, cleanSection, cleanKey, cleanValue, false);
+    return BuildWrite(ReencodeAsUtf8(bytes), cleanSection, cleanKey, cleanValue, true);
+  }
+  return BuildWrite(bytes, cleanSection, cleanKey, cleanValue, true);
 }
 
 std::string IniDeleteKey(std::string_view bytes, std::string_view section, std::string_view key) {
@@ -314,18 +346,31 @@ std::optional<std::string> IniReplaceSection(std::string_view bytes, std::string
                                              std::string_view content) {
   const std::string cleanSection = IniCleanName(section);
   if (!UsableSection(cleanSection)) return std::nullopt;
-  const bool utf8 = IniBytesAreUtf8(bytes);
+  bool utf8 = IniBytesAreUtf8(bytes);
   const std::string_view eol = DetectEol(bytes);
 
-  std::string lines;
+  std::vector<std::string> pieces;
+  bool fits = FitsCp1252(cleanSection);
   std::size_t pos = 0;
   while (pos <= content.size()) {
     auto stop = content.find_first_of(std::string_view("\0\r\n", 3), pos);
     if (stop == std::string_view::npos) stop = content.size();
-    const std::string piece(Trim(FromCp1252(ToCp1252(content.substr(pos, stop - pos)))));
-    if (!piece.empty() && piece.front() != '[') lines.append(Encode(piece, utf8)).append(eol);
+    std::string piece(Trim(WellFormed(content.substr(pos, stop - pos))));
+    if (!piece.empty() && piece.front() != '[') {
+      fits = fits && FitsCp1252(piece);
+      pieces.push_back(std::move(piece));
+    }
     pos = stop + 1;
   }
+  // As for a single value: a character Windows-1252 lacks makes the file UTF-8.
+  std::string reencoded;
+  if (!utf8 && !fits) {
+    reencoded = ReencodeAsUtf8(bytes);
+    bytes = reencoded;
+    utf8 = true;
+  }
+  std::string lines;
+  for (const std::string& piece : pieces) lines.append(Encode(piece, utf8)).append(eol);
 
   const SectionSpan span = FindSection(bytes, utf8, Fold(cleanSection));
   std::string out;

@@ -10,7 +10,8 @@
 // first section of a name counts, and in it the first line of a key.
 //
 // Editing keeps every line it does not change byte for byte, and writes new
-// lines with the line ends the file already uses (LF for a file without any).
+// lines with the line ends the file already uses (CR LF for a file without any,
+// a new one among them).
 
 #include <cstddef>
 #include <optional>
@@ -43,7 +44,9 @@ std::optional<std::string> IniSectionKeyList(std::string_view bytes, std::string
 
 // The file's new bytes after writing key = value into section. NUL, CR and
 // LF are dropped from names and value (a line break would inject lines), and
-// a character outside Windows-1252 becomes "?". nullopt when a name cannot
+// a byte that is not UTF-8 becomes "?". A file in Windows-1252 stays so
+// unless a name or the value holds a character Windows-1252 lacks: the whole
+// file is then rewritten in UTF-8, every value in it kept. nullopt when a name cannot
 // stand in an INI file (an empty name, a key holding "=" or starting like a
 // header or comment, a section holding "]").
 std::optional<std::string> IniWriteValue(std::string_view bytes, std::string_view section,
@@ -57,12 +60,13 @@ std::string IniDeleteSection(std::string_view bytes, std::string_view section);
 
 // Replaces the lines of the section with content, one line per piece between
 // NUL, CR or LF (empty pieces and pieces that would open a section dropped);
-// creates the section at the end when it is missing.
+// creates the section at the end when it is missing. The file becomes UTF-8
+// as with IniWriteValue.
 std::optional<std::string> IniReplaceSection(std::string_view bytes, std::string_view section,
                                              std::string_view content);
 
-// What a name or value becomes on writing: without NUL, CR and LF, limited
-// to Windows-1252 characters, in UTF-8. Names are also trimmed of blanks.
+// What a name or value becomes on writing: without NUL, CR and LF, in
+// well-formed UTF-8. Names are also trimmed of blanks.
 std::string IniCleanValue(std::string_view text);
 std::string IniCleanName(std::string_view text);
 

@@ -109,13 +109,6 @@ bool Replay(std::string_view data, RecoveredTape& out) {
 
 }  // namespace
 
-std::string JournalFolder(const char* xdgStateHome, const char* home) {
-  if (xdgStateHome != nullptr && xdgStateHome[0] == '/')
-    return std::string(xdgStateHome) + "/numerina";
-  if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/state/numerina";
-  return {};
-}
-
 std::string JournalPath(std::string_view folder, std::string_view programFolder) {
   // FNV-1a 64 of the folder, without a trailing slash.
   while (programFolder.size() > 1 && programFolder.back() == '/') programFolder.remove_suffix(1);

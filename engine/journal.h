@@ -21,11 +21,8 @@
 
 namespace numerina {
 
-// $XDG_STATE_HOME/numerina, or $HOME/.local/state/numerina when the variable
-// is unset, empty or relative. Empty when neither can be had.
-std::string JournalFolder(const char* xdgStateHome, const char* home);
-// One journal per program folder: two copies of the program in two folders
-// are two calculators.
+// One journal in the state folder (base/statefolder.h) per program folder:
+// two copies of the program in two folders are two calculators.
 std::string JournalPath(std::string_view folder, std::string_view programFolder);
 
 struct RecoveredTape {

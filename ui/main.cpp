@@ -26,6 +26,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // A settings file left half rewritten by a killed calculator is made whole
+  // before anything reads it.
+  RipristinaIni();
+
   ui::ChooseWindowSystem();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("numerina"));

@@ -3,6 +3,7 @@
 
 #include "base/safefile.h"
 
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,8 +37,11 @@ gid_t GroupOf(const std::string& path) {
 
 class SafeFileTest : public ::testing::Test {
  protected:
+  // A rewrite in place keeps its copy in the state folder: a private one.
+  void SetUp() override { ::setenv("XDG_STATE_HOME", state_.Path().c_str(), 1); }
   void TearDown() override { SetSafeFileFaultForTesting({}); }
   TempDir dir_;
+  TempDir state_;
 };
 
 TEST_F(SafeFileTest, CreatesAndReplaces) {

@@ -3,6 +3,7 @@
 
 #include "config/ini.h"
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -24,13 +25,18 @@ using testing::WriteBytes;
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetSettingsFolderForTesting(dir_.Path()); }
+  void SetUp() override {
+    SetSettingsFolderForTesting(dir_.Path());
+    // A rewrite in place keeps its copy in the state folder: a private one.
+    ::setenv("XDG_STATE_HOME", state_.Path().c_str(), 1);
+  }
   void TearDown() override {
     SetSettingsFolderForTesting("");
     SetSafeFileFaultForTesting({});
   }
   std::string Ini() const { return dir_.File("voldrin.ini"); }
   TempDir dir_;
+  TempDir state_;
 };
 
 TEST_F(SettingsFileTest, TheFileLiesInTheSettingsFolder) {
@@ -47,21 +53,21 @@ TEST_F(SettingsFileTest, NoFileReadsEmptyAndFirstWriteCreatesIt) {
   EXPECT_FALSE(EsisteFile(Ini()));
   ScriviIni(kSection, kDecimali, "2");
   EXPECT_TRUE(EsisteFile(Ini()));
-  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nDecimali=2\n");
+  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\r\nDecimali=2\r\n");
   EXPECT_EQ(LeggiIni(kSection, kDecimali), "2");
 }
 
 TEST_F(SettingsFileTest, SameKeyTwiceLeavesOneLineWithTheSecondValue) {
   ScriviIni(kSection, kDecimali, "2");
   ScriviIni(kSection, kDecimali, "4");
-  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nDecimali=4\n");
+  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\r\nDecimali=4\r\n");
 }
 
 TEST_F(SettingsFileTest, ValuesAreCleanedAndCut) {
   ScriviIni(kSection, kNome, "Ma\0ri\0\0o"s);
   EXPECT_EQ(LeggiIni(kSection, kNome), "Mario");
   ScriviIni(kSection, kNome, "");
-  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nNome=\n");  // the key stays, empty
+  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\r\nNome=\r\n");  // the key stays, empty
   EXPECT_EQ(LeggiIni(kSection, kNome), "");
   const std::string longValue = std::string(200, 'a') + std::string(100, 'b');
   ScriviIni(kSection, kLogoNome, longValue);
@@ -71,7 +77,7 @@ TEST_F(SettingsFileTest, ValuesAreCleanedAndCut) {
 
 TEST_F(SettingsFileTest, SocietaIsOneByteOnDisk) {
   ScriviIni(kSection, kLogoNome, "Società");
-  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nLogoNome=Societ\xE0\n");
+  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\r\nLogoNome=Societ\xE0\r\n");
   EXPECT_EQ(LeggiIni(kSection, kLogoNome), "Società");
 }
 
@@ -104,8 +110,8 @@ TEST_F(SettingsFileTest, AUtf8FileFromALinuxEditor) {
 
 TEST_F(SettingsFileTest, AllKeysInTheirOrder) {
   for (std::string_view key : kAllKeys) ScriviIni(kSection, key, "");
-  std::string expected = "[Opzioni]\n";
-  for (std::string_view key : kAllKeys) expected.append(key).append("=\n");
+  std::string expected = "[Opzioni]\r\n";
+  for (std::string_view key : kAllKeys) expected.append(key).append("=\r\n");
   EXPECT_EQ(ReadBytes(Ini()), expected);
 }
 
@@ -130,6 +136,20 @@ TEST_F(SettingsFileTest, NoTemporaryFileMeansWritingInPlace) {
   SetSafeFileFaultForTesting([](SafeFileStep s) { return s == SafeFileStep::CreateTemp; });
   ScriviIni(kSection, kDecimali, "0");
   EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nDecimali=0\n");
+}
+
+// A file the program creates has the design's CR LF line ends, wherever it
+// is created; a file it keeps keeps its own.
+TEST_F(SettingsFileTest, ANewFileHasCrLfLineEnds) {
+  std::filesystem::create_directory(dir_.File("shared"));
+  ASSERT_EQ(::symlink("shared/made.ini", Ini().c_str()), 0);  // dangling
+  ScriviIni(kSection, kReport, "0");
+  ScriviIni("Altro", "k", "v");
+  EXPECT_TRUE(std::filesystem::is_symlink(Ini()));
+  EXPECT_EQ(ReadBytes(dir_.File("shared/made.ini")), "[Opzioni]\r\nReport=0\r\n[Altro]\r\nk=v\r\n");
+  WriteBytes(dir_.File("shared/made.ini"), "[Opzioni]\nReport=0\n");
+  ScriviIni(kSection, kDecimali, "2");
+  EXPECT_EQ(ReadBytes(dir_.File("shared/made.ini")), "[Opzioni]\nReport=0\nDecimali=2\n");
 }
 
 TEST_F(SettingsFileTest, ASymbolicLinkIsWrittenThrough) {
@@ -180,10 +200,10 @@ TEST_F(SettingsFileTest, IniFileMembers) {
   ini.Key("Decimali");
   ini.DeleteValue();  // removes the key, does not write "0"
   EXPECT_EQ(ini.LastReturnCode(), 1);
-  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nReport=1\n");
+  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\r\nReport=1\r\n");
 
   ini.INISection("PrimoPiano=0\0Nome=Mario"s);
-  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\nPrimoPiano=0\nNome=Mario\n");
+  EXPECT_EQ(ReadBytes(Ini()), "[Opzioni]\r\nPrimoPiano=0\r\nNome=Mario\r\n");
 
   ini.Section("Altro");
   ini.Key("k");
@@ -191,7 +211,7 @@ TEST_F(SettingsFileTest, IniFileMembers) {
   ini.Section("Opzioni");
   ini.DeleteSection();
   EXPECT_EQ(ini.LastReturnCode(), 1);
-  EXPECT_EQ(ReadBytes(Ini()), "[Altro]\nk=v\n");
+  EXPECT_EQ(ReadBytes(Ini()), "[Altro]\r\nk=v\r\n");
   EXPECT_EQ(ini.INISection(), "");
 
   ini.Path(dir_.File("no/such/folder/voldrin.ini"));

@@ -139,7 +139,7 @@ TEST_P(IniWriteTest, EditsOnlyWhatItMust) {
 INSTANTIATE_TEST_SUITE_P(
     HandWrittenFiles, IniWriteTest,
     ::testing::Values(
-        EditCase{"new file", "", "Decimali", "2", "[Opzioni]\nDecimali=2\n"},
+        EditCase{"new file", "", "Decimali", "2", "[Opzioni]\r\nDecimali=2\r\n"},
         EditCase{"replace in place", "[Opzioni]\nDecimali=3\nReport=0\n", "Decimali", "2",
                  "[Opzioni]\nDecimali=2\nReport=0\n"},
         EditCase{"line keeps its spelling and CR LF",
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"new section at the end", "[Altro]\nB=2\n", "Report", "1",
                  "[Altro]\nB=2\n[Opzioni]\nReport=1\n"},
         EditCase{"new section after a last line without line end", "; only a comment", "Report",
-                 "1", "; only a comment\n[Opzioni]\nReport=1\n"},
+                 "1", "; only a comment\r\n[Opzioni]\r\nReport=1\r\n"},
         EditCase{"new section in crlf file", "[Altro]\r\nB=2\r\n", "Report", "1",
                  "[Altro]\r\nB=2\r\n[Opzioni]\r\nReport=1\r\n"},
         EditCase{"first of two keys replaced", "[Opzioni]\nA=1\nA=2\n", "a", "9",
@@ -179,7 +179,7 @@ TEST(IniWrite, LineBreaksAndNulCannotInjectLines) {
   EXPECT_EQ(*out, "[Opzioni]\nNome=Mario[Hack]X=1Z\n");
   const auto key = IniWriteValue("", "Opz\nioni", "No\r\nme", "v");
   ASSERT_TRUE(key);
-  EXPECT_EQ(*key, "[Opzioni]\nNome=v\n");
+  EXPECT_EQ(*key, "[Opzioni]\r\nNome=v\r\n");
 }
 
 TEST(IniWrite, RefusesNamesAnIniFileCannotHold) {
@@ -193,12 +193,13 @@ TEST(IniWrite, RefusesNamesAnIniFileCannotHold) {
 TEST(IniWrite, Windows1252RoundTrip) {
   const auto out = IniWriteValue("", "Opzioni", "Nome", "Società € 5");
   ASSERT_TRUE(out);
-  EXPECT_EQ(*out, "[Opzioni]\nNome=Societ\xE0 \x80 5\n");  // one byte each
+  EXPECT_EQ(*out, "[Opzioni]\r\nNome=Societ\xE0 \x80 5\r\n");  // one byte each
   EXPECT_EQ(IniReadValue(*out, "Opzioni", "Nome"), "Società € 5");
-  // No Windows-1252 byte: "?" in the file, "?" read back.
+  // No Windows-1252 byte: the file is UTF-8 from then on, the text kept.
   const auto cjk = IniWriteValue("", "Opzioni", "Nome", "日本 ok");
   ASSERT_TRUE(cjk);
-  EXPECT_EQ(*cjk, "[Opzioni]\nNome=?? ok\n");
+  EXPECT_EQ(*cjk, "[Opzioni]\r\nNome=日本 ok\r\n");
+  EXPECT_EQ(IniReadValue(*cjk, "Opzioni", "Nome"), "日本 ok");
 }
 
 TEST(IniWrite, KeepsAUtf8FileUtf8) {
@@ -209,8 +210,8 @@ TEST(IniWrite, KeepsAUtf8FileUtf8) {
   EXPECT_TRUE(IsValidUtf8(*out));
   EXPECT_EQ(IniReadValue(*out, "Opzioni", "Nome"), "Società");
   EXPECT_EQ(IniReadValue(*out, "Opzioni", "LogoNome"), "Caffè €");
-  // Characters outside Windows-1252 still become "?".
-  EXPECT_EQ(IniReadValue(*IniWriteValue(before, "Opzioni", "X", "日"), "Opzioni", "X"), "?");
+  // Characters outside Windows-1252 too.
+  EXPECT_EQ(IniReadValue(*IniWriteValue(before, "Opzioni", "X", "日"), "Opzioni", "X"), "日");
 }
 
 TEST(IniWrite, AnAsciiFileStaysWindows1252) {
@@ -233,7 +234,7 @@ TEST(IniWrite, SameKeyTwiceLeavesOneLine) {
   auto out = IniWriteValue("", "Opzioni", "Decimali", "1");
   out = IniWriteValue(*out, "Opzioni", "Decimali", "3");
   ASSERT_TRUE(out);
-  EXPECT_EQ(*out, "[Opzioni]\nDecimali=3\n");
+  EXPECT_EQ(*out, "[Opzioni]\r\nDecimali=3\r\n");
 }
 
 TEST(IniDelete, KeyGoesOtherLinesStay) {
@@ -271,7 +272,7 @@ TEST(IniSection, ReplacesItsLines) {
   EXPECT_EQ(*out, "[A]\r\nx=1\r\n[Opzioni]\r\nK=1\r\nL=2\r\n[B]\r\ny=2\r\n");
   const auto fresh = IniReplaceSection("", "Opzioni", "K=1");
   ASSERT_TRUE(fresh);
-  EXPECT_EQ(*fresh, "[Opzioni]\nK=1\n");
+  EXPECT_EQ(*fresh, "[Opzioni]\r\nK=1\r\n");
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ class SettingsFolderRule : public ::testing::Test {
 TEST_F(SettingsFolderRule, AWritableProgramFolderGetsTheFile) {
   testing::GiveToRunner(Prog());
   EXPECT_EQ(Probe({"set", "Decimali", "3"}), Prog());
-  EXPECT_EQ(ReadBytes(Prog() + "/voldrin.ini"), "[Opzioni]\nDecimali=3\n");
+  EXPECT_EQ(ReadBytes(Prog() + "/voldrin.ini"), "[Opzioni]\r\nDecimali=3\r\n");
   EXPECT_FALSE(fs::exists(HomeConfig()));
 }
 
@@ -76,7 +76,7 @@ TEST_F(SettingsFolderRule, AFileInALockedProgramFolderStaysTheSettingsFile) {
 TEST_F(SettingsFolderRule, ALockedProgramFolderWithoutFileUsesTheUsersFolder) {
   LockProg();
   EXPECT_EQ(Probe({"set", "Decimali", "3"}), HomeConfig());
-  EXPECT_EQ(ReadBytes(HomeConfig() + "/voldrin.ini"), "[Opzioni]\nDecimali=3\n");
+  EXPECT_EQ(ReadBytes(HomeConfig() + "/voldrin.ini"), "[Opzioni]\r\nDecimali=3\r\n");
   EXPECT_FALSE(fs::exists(Prog() + "/voldrin.ini"));
 }
 

@@ -62,15 +62,6 @@ std::string Joined(const std::vector<std::string>& parts, std::size_t n) {
   return out;
 }
 
-TEST(JournalFolder, XdgStateHomeOrHome) {
-  EXPECT_EQ(JournalFolder("/s", "/h"), "/s/numerina");
-  EXPECT_EQ(JournalFolder(nullptr, "/h"), "/h/.local/state/numerina");
-  EXPECT_EQ(JournalFolder("", "/h"), "/h/.local/state/numerina");
-  EXPECT_EQ(JournalFolder("rel/state", "/h"), "/h/.local/state/numerina");
-  EXPECT_EQ(JournalFolder(nullptr, nullptr), "");
-  EXPECT_EQ(JournalFolder(nullptr, "rel"), "");
-}
-
 TEST(JournalPath, OnePerProgramFolder) {
   EXPECT_EQ(JournalPath("/s", "/opt/a"), JournalPath("/s", "/opt/a/"));
   EXPECT_NE(JournalPath("/s", "/opt/a"), JournalPath("/s", "/opt/b"));

@@ -4,6 +4,7 @@
 //   probe                 prints CartellaProgramma()
 //   probe settings        prints SettingsFolder()
 //   probe set KEY VALUE   ScriviIni("Opzioni", KEY, VALUE), prints SettingsFolder()
+//   probe recover         RipristinaIni(), the start-up check: exit 0 when done
 //   probe write PATH TEXT WriteFileSafely(PATH, TEXT): exit 0 on success, 1 not
 //   probe picture NAME    prints PicturePath(NAME)
 //   probe store PATH      prints StoredPictureName(PATH)
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "write") == 0) {
     return WriteFileSafely(argv[2], argv[3]) ? 0 : 1;
   }
+  if (argc == 2 && std::strcmp(argv[1], "recover") == 0) return RipristinaIni() ? 0 : 1;
   if (argc == 3 && std::strcmp(argv[1], "picture") == 0) {
     std::printf("%s\n", PicturePath(argv[2]).c_str());
     return 0;

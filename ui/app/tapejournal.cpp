@@ -3,9 +3,9 @@
 
 #include <QCoreApplication>
 
-#include <cstdlib>
 #include <utility>
 
+#include "base/statefolder.h"
 #include "config/ini.h"
 #include "ui/calculator/calculator.h"
 #include "ui/widgets/messagebox.h"
@@ -13,7 +13,7 @@
 namespace numerina::ui {
 
 std::string TapeJournal::ProgramPath() {
-  const std::string folder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  const std::string folder = UserStateFolder();
   if (folder.empty()) return {};
   return JournalPath(folder, CartellaProgramma());
 }
