@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/journal.h"
+#include "base/statefolder.h"
 
 namespace numerina::ui {
 namespace {
@@ -37,7 +37,7 @@ QString RuntimeFolder() {
 // of another user after su, a read-only one): the program's own state
 // folder, readable by the user alone. Empty when there is none.
 QString PrivateFolder() {
-  const std::string folder = JournalFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  const std::string folder = UserStateFolder();
   if (folder.empty()) return {};
   const QString path = QString::fromStdString(folder);
   if (!QDir().mkpath(path)) return {};
