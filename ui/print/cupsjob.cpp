@@ -27,8 +27,8 @@ int CupsConnection::KeepWaiting(http_t*, void* self) {
 CupsConnection::CupsConnection(GiveUp giveUp) : giveUp_(std::move(giveUp)) {
   if (giveUp_()) return;
   int cancel = 0;
-  http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                       kConnectMs, &cancel);
+  http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectMs,
+                       &cancel);
   if (http_) httpSetTimeout(http_, kPollSeconds, &CupsConnection::KeepWaiting, this);
 }
 
@@ -50,8 +50,7 @@ PrinterPage CupsConnection::Page() {
   PrinterPage page;
   if (!info_) return page;
   cups_size_t size;
-  if (cupsGetDestMediaByName(http_, dest_, info_, CUPS_MEDIA_A4, CUPS_MEDIA_FLAGS_DEFAULT,
-                             &size)) {
+  if (cupsGetDestMediaByName(http_, dest_, info_, CUPS_MEDIA_A4, CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
     // Hundredths of a millimetre.
     page.leftMm = size.left / 100.0;
     page.topMm = size.top / 100.0;
@@ -67,8 +66,7 @@ PrinterPage CupsConnection::Page() {
   return page;
 }
 
-int CupsConnection::Submit(const std::string& pdfPath, const std::string& title,
-                           int& createdJob) {
+int CupsConnection::Submit(const std::string& pdfPath, const std::string& title, int& createdJob) {
   createdJob = 0;
   if (!info_ || giveUp_()) return 0;
   cups_option_t* options = nullptr;

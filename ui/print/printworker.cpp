@@ -106,7 +106,10 @@ class PrintThread {
       const bool accepted = !giveUp() && job.work(giveUp) && !giveUp();
       if (stopping_) return;
       QMetaObject::invokeMethod(
-          qApp, [answer = job.answer, accepted] { if (answer) answer->Give(accepted); },
+          qApp,
+          [answer = job.answer, accepted] {
+            if (answer) answer->Give(accepted);
+          },
           Qt::QueuedConnection);
     }
   }
