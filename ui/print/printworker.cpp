@@ -19,24 +19,27 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The window's side of a job: its answer, given once.
+// The window's side of a job: its answer, given once. The job and the
+// timer race for it through answered: the first to take it decides.
 class Answer : public QObject {
  public:
-  Answer(std::function<void(bool)> done, std::shared_ptr<std::atomic<bool>> abandoned)
-      : done_(std::move(done)), abandoned_(std::move(abandoned)) {
+  Answer(std::function<void(bool)> done, std::shared_ptr<std::atomic<bool>> answered)
+      : done_(std::move(done)), answered_(std::move(answered)) {
     // An arrow with the busy sign: the window goes on taking keys.
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] { Give(false); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      // Taken: the job stops, and cancels what it made.
+      if (!answered_->exchange(true)) Give(false);
+    });
     timer_.start(kPrintAnswerTime);
   }
 
+  // Called once answered has been taken, by the timer or by the job.
   void Give(bool accepted) {
     if (given_) return;
     given_ = true;
     timer_.stop();
-    // Too late, or failed: the job, wherever it is, stops.
-    if (!accepted) *abandoned_ = true;
     QGuiApplication::restoreOverrideCursor();
     deleteLater();
     if (done_) done_(accepted);
@@ -44,14 +47,14 @@ class Answer : public QObject {
 
  private:
   std::function<void(bool)> done_;
-  std::shared_ptr<std::atomic<bool>> abandoned_;
+  std::shared_ptr<std::atomic<bool>> answered_;
   QTimer timer_;
   bool given_ = false;
 };
 
 struct Job {
-  std::function<bool(const GiveUpJob&)> work;
-  std::shared_ptr<std::atomic<bool>> abandoned;
+  std::function<bool(PrintJobControl&)> work;
+  std::shared_ptr<std::atomic<bool>> answered;
   Clock::time_point deadline;
   QPointer<Answer> answer;  // copied on the print thread, used on the window's
 };
@@ -65,7 +68,7 @@ class PrintThread {
 
   void Add(Job job) {
     std::lock_guard lock(mutex_);
-    if (stopping_) return;  // quitting: the answer's timer says "failed"
+    if (quitting_) return;  // the answer's timer says "failed"
     if (!thread_.joinable()) {
       thread_ = std::thread([this] { Run(); });
       // A job in hand at the exit gives up at once, and the thread ends
@@ -79,7 +82,7 @@ class PrintThread {
   void Stop() {
     {
       std::lock_guard lock(mutex_);
-      stopping_ = true;
+      quitting_ = true;
       wake_.notify_one();
     }
     if (thread_.joinable()) thread_.join();
@@ -95,16 +98,15 @@ class PrintThread {
       Job job;
       {
         std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-        if (stopping_) return;
+        wake_.wait(lock, [this] { return quitting_ || !queue_.empty(); });
+        if (quitting_) return;
         job = std::move(queue_.front());
         queue_.pop_front();
       }
-      const GiveUpJob giveUp = [this, &job] {
-        return stopping_ || *job.abandoned || Clock::now() >= job.deadline;
-      };
-      const bool accepted = !giveUp() && job.work(giveUp) && !giveUp();
-      if (stopping_) return;
+      PrintJobControl control(job.answered, job.deadline, quitting_);
+      const bool accepted = !control.GiveUp() && job.work(control);
+      // A failure is told only when the timer has not told it already.
+      if (quitting_ || (!accepted && !control.Claim())) continue;
       QMetaObject::invokeMethod(
           qApp,
           [answer = job.answer, accepted] {
@@ -117,17 +119,17 @@ class PrintThread {
   std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<Job> queue_;
-  std::atomic<bool> stopping_ = false;
+  std::atomic<bool> quitting_ = false;
   std::thread thread_;
 };
 
 }  // namespace
 
-void RunPrintJob(std::function<bool(const GiveUpJob&)> work, std::function<void(bool)> done) {
-  auto abandoned = std::make_shared<std::atomic<bool>>(false);
-  auto* answer = new Answer(std::move(done), abandoned);
+void RunPrintJob(std::function<bool(PrintJobControl&)> work, std::function<void(bool)> done) {
+  auto answered = std::make_shared<std::atomic<bool>>(false);
+  auto* answer = new Answer(std::move(done), answered);
   PrintThread::Instance().Add(
-      {std::move(work), std::move(abandoned), Clock::now() + kPrintAnswerTime, answer});
+      {std::move(work), std::move(answered), Clock::now() + kPrintAnswerTime, answer});
 }
 
 }  // namespace numerina::ui

@@ -34,8 +34,8 @@ void CancelJob(const std::string& printer, int job) {
 
 }  // namespace
 
-bool HandTapeToPrinter(std::string_view tape, const DateTime& now, const GiveUpJob& giveUp) {
-  print::CupsConnection cups(giveUp);
+bool HandTapeToPrinter(std::string_view tape, const DateTime& now, PrintJobControl& control) {
+  print::CupsConnection cups([&control] { return control.GiveUp(); });
   if (!cups.FindDefaultPrinter()) return false;
   const print::PrinterPage page = cups.Page();
 
@@ -45,18 +45,18 @@ bool HandTapeToPrinter(std::string_view tape, const DateTime& now, const GiveUpJ
   if (!pdf.open()) return false;
   const QPageLayout layout =
       print::PageA4(QMarginsF(page.leftMm, page.topMm, page.rightMm, page.bottomMm));
-  const bool painted =
-      print::WriteReportPdf(pdf, print::ReportPages(tape, now), layout,
-                            page.dpi > 0 ? page.dpi : kDefaultDpi, [&] { return !giveUp(); }) &&
-      pdf.flush();
+  const bool painted = print::WriteReportPdf(pdf, print::ReportPages(tape, now), layout,
+                                             page.dpi > 0 ? page.dpi : kDefaultDpi,
+                                             [&control] { return !control.GiveUp(); }) &&
+                       pdf.flush();
   pdf.close();
   if (!painted || pdf.error() != QFileDevice::NoError) return false;
 
   int created = 0;
   const int job = cups.Submit(QFile::encodeName(pdf.fileName()).toStdString(),
                               std::string(kProductName), created);
-  if (job > 0 && !giveUp()) return true;
-  // Given up or refused half-way (the window already says it failed).
+  if (job > 0 && control.Claim()) return true;
+  // Refused half-way, or too late: the window says it failed.
   if (created > 0) CancelJob(cups.PrinterName(), created);
   return false;
 }
@@ -65,7 +65,7 @@ void StampaReport(QWidget& window, Host& host, const std::string& tape) {
   // The host belongs to the window: both go together, so the window's
   // pointer tells whether the host is still there when the answer comes.
   RunPrintJob([tape, now = LocalDateTimeNow()](
-                  const GiveUpJob& giveUp) { return HandTapeToPrinter(tape, now, giveUp); },
+                  PrintJobControl& control) { return HandTapeToPrinter(tape, now, control); },
               [w = QPointer<QWidget>(&window), &host](bool accepted) {
                 if (!w) return;
                 if (accepted)

@@ -24,9 +24,10 @@ namespace numerina::ui {
 
 // One job of the tape on the default printer: A4, portrait, one copy,
 // positions from the printable area's corner. Nothing reaches CUPS unless
-// the whole job was painted; a job made and then failed is cancelled. True
-// when CUPS accepted the job. Runs on the print thread.
-bool HandTapeToPrinter(std::string_view tape, const DateTime& now, const GiveUpJob& giveUp);
+// the whole job was painted; a job made and then failed or given up is
+// cancelled. True when CUPS accepted the job in time. Runs on the print
+// thread.
+bool HandTapeToPrinter(std::string_view tape, const DateTime& now, PrintJobControl& control);
 
 // The whole command, as the print options dialog starts it.
 void StampaReport(QWidget& window, Host& host, const std::string& tape);
