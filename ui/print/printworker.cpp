@@ -28,6 +28,8 @@ class Answer : public QObject {
     // An arrow with the busy sign: the window goes on taking keys.
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     timer_.setSingleShot(true);
+    // A coarse timer may fire 5 % early: the server has its full time.
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
       // Taken: the job stops, and cancels what it made.
       if (!answered_->exchange(true)) Give(false);

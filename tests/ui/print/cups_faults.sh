@@ -255,5 +255,52 @@ fi
 kill "$PID"
 wait "$PID" 2>/dev/null
 
+# ---- 6. Quitting while a job waits for a stopped server: a clean, quick end ----
+# The first run's tape journal would ask about its tape at the start.
+rm -rf "$WORK/home/.state"
+QT_QPA_PLATFORM=xcb HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_STATE_HOME="$WORK/home/.state" \
+  "$WORK/prog/$(basename "$PROGRAM")" >"$WORK/prog2.log" 2>&1 &
+PID=$!
+PIDS+=("$PID")
+if WIN=$(xsession_window_of "$PID"); then
+  sleep 0.3
+  read -r WX WY _ _ < <(xsession_geometry "$WIN")
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"
+  xdotool type --window "$WIN" --delay 20 "7+"
+  xdotool mousemove --sync $((WX + 351)) $((WY + 13)) click 1
+  dialog=""
+  for _ in $(seq 50); do
+    dialog=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Stampa report$' 2>/dev/null | head -1)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "no print dialog the second time"
+  mark_log
+  kill -STOP "$CUPSD_PID"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+  xdotool key Return
+  sleep 1
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN"
+  quit=$(date +%s%N)
+  xdotool key Escape # Esc ends the program
+  ended=no
+  for _ in $(seq 50); do kill -0 "$PID" 2>/dev/null || { ended=yes; break; }; sleep 0.1; done
+  took=$((($(date +%s%N) - quit) / 1000000))
+  if [ "$ended" = yes ]; then
+    wait "$PID"
+    rc=$?
+    [ "$rc" = 0 ] && pass "quitting with a job in hand ends cleanly in $took ms" ||
+      fail "quitting with a job in hand ended with status $rc"
+  else
+    fail "the program did not end within 5 s of Esc with a job in hand"
+  fi
+  kill -CONT "$CUPSD_PID"
+  sleep 2
+  [ "$(jobs_made)" = 0 ] && pass "the job given up at the exit was never made" ||
+    fail "a job was made after the exit: $(requests_since_mark | grep -E 'Job|Document')"
+else
+  fail "the window did not appear again"
+fi
+
 echo "$FAILURES failure(s)"
 [ "$FAILURES" = 0 ]
