@@ -1,19 +1,20 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Printing figures: a 10,000-line tape printed from the window to a cups-pdf
-# queue of a private CUPS server (time from Ok to the job handed to CUPS,
-# and until cups-pdf's file is there), and numerina-tape --pdf of a
-# 10,000-line tape (median of 5).
+# queue of a private CUPS server (time from Ok to the job accepted by CUPS,
+# the window's longest pause meanwhile, and until cups-pdf's file is
+# there), the time from Ok to the message with a stopped server, and
+# numerina-tape --pdf of a 10,000-line tape (median of 5).
 # Usage: bench/print/run.sh BUILD-DIR
 set -u
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 BUILD="$(cd "${1:?usage: run.sh BUILD-DIR}" && pwd)"
 source "$ROOT/tests/ui/print/cupsd.sh"
-TEST="$BUILD/tests/ui/window_print_test"
+TEST="$BUILD/tests/ui/print/window_print_test"
 TAPE="$BUILD/tools/tape/numerina-tape"
 LINES=10000
 WORK=$(mktemp -d /tmp/numerina-printbench.XXXXXX)
-trap 'cupsd_stop; rm -rf "$WORK"' EXIT
+trap '[ -n "$CUPSD_PID" ] && kill -CONT "$CUPSD_PID" 2>/dev/null; cupsd_stop; rm -rf "$WORK"' EXIT
 
 # numerina-tape --pdf: 9,996 operand lines, then "=" adds four more.
 { for _ in $(seq $((LINES - 4))); do printf '1+'; done; printf '1='; } >"$WORK/script"
@@ -51,3 +52,9 @@ else
   echo "cups-pdf wrote nothing within 120 s"
 fi
 [ "$had_out" = 1 ] || rmdir "$out" 2>/dev/null
+
+# A server that does not answer (stopped): Ok to the print problem's message.
+kill -STOP "$CUPSD_PID"
+QT_QPA_PLATFORM=offscreen NUMERINA_PRINT_LINES=10 "$TEST" printFailsOnDefaultPrinter 2>&1 |
+  grep -E 'QINFO|FAIL'
+kill -CONT "$CUPSD_PID"

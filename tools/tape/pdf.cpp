@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 
+#include "base/safefile.h"
 #include "ui/print/reportpainter.h"
 
 namespace numerina::tape {
@@ -18,7 +19,13 @@ bool WriteTapePdf(const std::string& path, std::string_view tape) {
   char name[] = "numerina-tape";
   char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
-  return print::WriteReportPdf(QString::fromStdString(path), tape, LocalDateTimeNow());
+  // Whole in memory first, then written as the text export is: a failure at
+  // any step leaves an earlier file as it was. A device (/dev/full) is not
+  // a file that can be replaced: refused.
+  const QByteArray pdf = print::ReportPdf(tape, LocalDateTimeNow());
+  if (pdf.isEmpty()) return false;
+  return WriteFileSafely(path,
+                         std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace numerina::tape

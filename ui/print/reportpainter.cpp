@@ -3,8 +3,10 @@
 #include "base/product.h"
 #include "ui/skin/text.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,7 +20,7 @@ constexpr qreal kMmPerInch = 25.4;
 // The window's measuring: 8.25 points are 11 pixels at 96 dots per inch.
 constexpr int kWindowFontPx = 11;
 constexpr qreal kWindowDpi = 96;
-// PDF output: fine enough that the 5-dot rule stays thin.
+// The --pdf file is painted as a 1200 dots per inch printer's page.
 constexpr int kPdfDpi = 1200;
 
 QFont WindowFont() {
@@ -33,7 +35,10 @@ QFont WindowFont() {
 // (texts are placed by their top left corner, Qt draws from the baseline).
 class PageGeometry {
  public:
-  explicit PageGeometry(QPainter& p) : p_(p), dpm_(p.device()->logicalDpiY() / kMmPerInch) {}
+  explicit PageGeometry(QPainter& p)
+      : p_(p),
+        dpm_(p.device()->logicalDpiY() / kMmPerInch),
+        perDot_(p.device()->logicalDpiY() / kRuleDotsPerInch) {}
 
   qreal D(double mm) const { return mm * dpm_; }
 
@@ -44,8 +49,9 @@ class PageGeometry {
   }
 
   void Rule(const PlacedRule& r) {
-    // The width is in printer dots: device units, not millimetres.
-    p_.setPen(QPen(Qt::black, r.dots, Qt::SolidLine, Qt::FlatCap));
+    // The width is in printer dots of a fixed size, whatever the device's
+    // resolution (see kRuleDotsPerInch).
+    p_.setPen(QPen(Qt::black, r.dots * perDot_, Qt::SolidLine, Qt::FlatCap));
     p_.drawLine(QPointF(D(r.x1), D(r.y1)), QPointF(D(r.x2), D(r.y2)));
   }
 
@@ -72,6 +78,7 @@ class PageGeometry {
 
   QPainter& p_;
   qreal dpm_;
+  qreal perDot_;
   std::vector<Font> fonts_;
 };
 
@@ -93,9 +100,11 @@ std::vector<ReportPage> ReportPages(std::string_view tape, const DateTime& now) 
   return LayoutReport(tape, now, WindowFontWidthMm);
 }
 
-bool PaintReport(QPainter& p, QPagedPaintDevice& device, const std::vector<ReportPage>& pages) {
+bool PaintReport(QPainter& p, QPagedPaintDevice& device, const std::vector<ReportPage>& pages,
+                 const KeepPainting& keepGoing) {
   PageGeometry g(p);
   for (std::size_t n = 0; n < pages.size(); ++n) {
+    if (keepGoing && !keepGoing()) return false;
     if (n > 0 && !device.newPage()) return false;
     if (!p.isActive()) return false;
     const ReportPage& page = pages[n];
@@ -106,18 +115,60 @@ bool PaintReport(QPainter& p, QPagedPaintDevice& device, const std::vector<Repor
   return p.isActive();
 }
 
-bool WriteReportPdf(const QString& path, std::string_view tape, const DateTime& now) {
-  const std::vector<ReportPage> pages = ReportPages(tape, now);
-  QPdfWriter pdf(path);
-  pdf.setResolution(kPdfDpi);
-  pdf.setCreator(ui::ToQString(kProductName));
-  pdf.setTitle(ui::ToQString(kProductName) + QStringLiteral(" - Report di stampa"));
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                QPageLayout::Millimeter));
-  QPainter p;
-  if (!p.begin(&pdf)) return false;
-  const bool painted = PaintReport(p, pdf, pages);
-  return p.end() && painted;
+namespace {
+
+// Qt's PDF writer does not look at what its writes return: a full disk
+// would give a truncated file that still looks written. This device in
+// front of the real one remembers any write that did not go through whole.
+class WriteChecked final : public QIODevice {
+ public:
+  explicit WriteChecked(QIODevice& out) : out_(out) { open(QIODevice::WriteOnly); }
+  bool Failed() const { return failed_; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 len) override {
+    if (failed_) return -1;
+    if (out_.write(data, len) != len) failed_ = true;
+    return failed_ ? -1 : len;
+  }
+
+ private:
+  QIODevice& out_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+QPageLayout PageA4(const QMarginsF& marginsMm) {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, marginsMm,
+                     QPageLayout::Millimeter);
+}
+
+bool WriteReportPdf(QIODevice& out, const std::vector<ReportPage>& pages, const QPageLayout& page,
+                    int dpi, const KeepPainting& keepGoing) {
+  WriteChecked checked(out);
+  bool painted = false;
+  {
+    QPdfWriter pdf(&checked);
+    pdf.setResolution(dpi);
+    pdf.setCreator(ui::ToQString(kProductName));
+    pdf.setTitle(ui::ToQString(kProductName) + QStringLiteral(" - Report di stampa"));
+    if (!pdf.setPageLayout(page)) return false;
+    QPainter p;
+    if (!p.begin(&pdf)) return false;
+    painted = PaintReport(p, pdf, pages, keepGoing);
+    painted = p.end() && painted;
+  }
+  return painted && !checked.Failed();
+}
+
+QByteArray ReportPdf(std::string_view tape, const DateTime& now) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!WriteReportPdf(buffer, ReportPages(tape, now), PageA4(), kPdfDpi)) return {};
+  return bytes;
 }
 
 }  // namespace numerina::print

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printed report on paper: the printer's own path (a QPrinter writing
-// PDF, with margins) and numerina-tape --pdf, read back with pdftotext.
+// The printed report on paper: the printer's own path (the job's PDF, with
+// a printable area smaller than the page) and numerina-tape --pdf, read
+// back with pdftotext.
 // Header texts and rule, page numbers, operation numbers across pages, 45
 // lines a page at their heights, right edges at 171 mm.
+#include <QFile>
 #include <QImage>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -12,7 +13,7 @@
 #include <QtTest>
 
 #include "pdfwords.h"
-#include "ui/print/reportprinter.h"
+#include "ui/print/reportpainter.h"
 
 using numerina::test::PdfPage;
 using numerina::test::ReadPdfLines;
@@ -119,6 +120,26 @@ void CheckRule(const QString& pdf, double dx, double dy) {
     QVERIFY2(darkest(x) < 100, qPrintable(QStringLiteral("no rule at %1 mm").arg(x)));
   for (double x : {13.0, 192.5})
     QVERIFY2(darkest(x) > 200, qPrintable(QStringLiteral("rule reaches %1 mm").arg(x)));
+
+  // Its width: 5 dots of 1/600 inch, 10 pixels at 1200 dpi (a strip of
+  // the page around the rule at 100 mm, rendered at that resolution).
+  const auto px1200 = [](double mm) { return static_cast<int>(std::lround(mm * 1200 / 25.4)); };
+  const QString strip = dir.filePath(QStringLiteral("strip"));
+  QProcess crop;
+  crop.start(QStringLiteral("pdftoppm"),
+             {QStringLiteral("-png"), QStringLiteral("-gray"), QStringLiteral("-r"),
+              QStringLiteral("1200"), QStringLiteral("-x"), QString::number(px1200(100 + dx)),
+              QStringLiteral("-y"), QString::number(px1200(24 + dy - 1)), QStringLiteral("-W"),
+              QStringLiteral("1"), QStringLiteral("-H"), QString::number(px1200(2)),
+              QStringLiteral("-singlefile"), pdf, strip});
+  QVERIFY(crop.waitForFinished(60000) && crop.exitCode() == 0);
+  const QImage column(strip + QStringLiteral(".png"));
+  QVERIFY(!column.isNull());
+  int dark = 0;
+  for (int y = 0; y < column.height(); ++y)
+    if (qGray(column.pixel(0, y)) < 128) ++dark;
+  QVERIFY2(std::abs(dark - 10) <= 1,
+           qPrintable(QStringLiteral("rule %1 px at 1200 dpi").arg(dark)));
 }
 
 }  // namespace
@@ -144,11 +165,14 @@ class PrintLayoutTest : public QObject {
       tape += QStringLiteral("\r\n----");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageMargins(QMarginsF(10, 12, 8, 9), QPageLayout::Millimeter);
-    QVERIFY(numerina::ui::PrintTape(printer, tape.toStdString()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // A printer of 600 dots per inch whose printable area lies 10, 12, 8
+    // and 9 mm inside the page's edges.
+    QVERIFY(numerina::print::WriteReportPdf(
+        file, numerina::print::ReportPages(tape.toStdString(), numerina::LocalDateTimeNow()),
+        numerina::print::PageA4(QMarginsF(10, 12, 8, 9)), 600));
+    file.close();
 
     QString error;
     const QVector<PdfPage> pages = ReadPdfLines(path, &error);
@@ -157,15 +181,21 @@ class PrintLayoutTest : public QObject {
     CheckRule(path, 10, 12);
   }
 
-  // A job that cannot start fails and leaves nothing behind.
+  // A job whose PDF cannot be written whole fails: a device that refuses
+  // every write, and one whose painting is given up half-way.
   void printerFailure() {
+    const auto pages = numerina::print::ReportPages(MakeTape(100, {2, 50}).toStdString(),
+                                                    numerina::LocalDateTimeNow());
+    QFile full(QStringLiteral("/dev/full"));
+    QVERIFY(full.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QVERIFY(!numerina::print::WriteReportPdf(full, pages, numerina::print::PageA4(), 600));
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/report.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    QVERIFY(!numerina::ui::PrintTape(printer, MakeTape(3, {2}).toStdString()));
-    QVERIFY(!QFile::exists(path));
+    QFile file(dir.filePath(QStringLiteral("report.pdf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    int asked = 0;
+    QVERIFY(!numerina::print::WriteReportPdf(file, pages, numerina::print::PageA4(), 600,
+                                             [&] { return ++asked < 2; }));
+    QCOMPARE(asked, 2);
   }
 
   void runnerPdf_data() {
@@ -219,6 +249,19 @@ class PrintLayoutTest : public QObject {
     QCOMPARE(runner.exitCode(), 1);
     QVERIFY(runner.readAllStandardError().contains("cannot write the report"));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing"))));
+  }
+
+  // A device that takes no byte (a full disk in small) is a failure, not a
+  // report.
+  void runnerPdfDevFull() {
+    QProcess runner;
+    runner.start(QStringLiteral(NUMERINA_TAPE_PATH),
+                 {QStringLiteral("--pdf"), QStringLiteral("/dev/full")});
+    runner.write("1+2=");
+    runner.closeWriteChannel();
+    QVERIFY(runner.waitForFinished(60000));
+    QCOMPARE(runner.exitCode(), 1);
+    QVERIFY(runner.readAllStandardError().contains("cannot write the report to /dev/full"));
   }
 };
 
