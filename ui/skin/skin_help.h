@@ -11,12 +11,13 @@ class QPixmap;
 
 namespace numerina::ui {
 
+// 496 px high: the whole window fits a 1280 × 1024 screen at 200 %.
 struct SkinHelp {
-  static QSize Size() { return QSize(600, 520); }
+  static QSize Size() { return QSize(600, 496); }
   static QRect TitleRect() { return QRect(12, 5, 540, 18); }
   static QRect CloseRect() { return QRect(574, 6, 16, 16); }
   // The page, inside the sunken frame.
-  static QRect PageRect() { return QRect(10, 29, 580, 481); }
+  static QRect PageRect() { return QRect(10, 29, 580, 457); }
   static int TitlePixelSize() { return 12; }
 
   static QPixmap Background(qreal dpr);
