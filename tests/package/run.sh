@@ -213,10 +213,12 @@ case "$MODE" in
       RECOMMENDS=$(dpkg-deb -f "$DEB" Recommends)
       echo "Depends: $DEPENDS"
       echo "Recommends: $RECOMMENDS"
-      # libqt6printsupport6 comes from the print module.
-      for d in libqt6widgets6 libqt6gui6 libqt6printsupport6 libc6; do
+      # libcups2 comes from the print module, libqt6dbus6 from the tray's
+      # look for a StatusNotifier host; Qt's print support is not used.
+      for d in libqt6widgets6 libqt6gui6 libqt6dbus6 libcups2 libc6; do
         echo "$DEPENDS" | grep -q "\b$d\b" || fail "Depends lacks $d"
       done
+      echo "$DEPENDS" | grep -q libqt6printsupport6 && fail "Depends names libqt6printsupport6"
       echo "$DEPENDS" | grep -q qt6-qpa-plugins && fail "Depends names qt6-qpa-plugins"
       for r in xdg-utils qt6-translations-l10n fonts-liberation fonts-dejavu-core; do
         echo "$RECOMMENDS" | grep -q "\b$r\b" || fail "Recommends lacks $r"
