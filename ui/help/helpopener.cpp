@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <QUrl>
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -35,7 +36,9 @@ void HelpOpener::Open(const QString& path) {
   // One xdg-open at a time: a second click while the first is still
   // handing the page over waits for it.
   if (pid_ > 0) return;
-  const QByteArray file = QFile::encodeName(path);
+  // A file URL, as the desktop's own launchers pass: no shell or browser
+  // reads a space or an accent in the path differently.
+  const QByteArray file = QUrl::fromLocalFile(path).toEncoded();
   char program[] = "xdg-open";
   char* argv[] = {program, const_cast<char*>(file.constData()), nullptr};
   pid_t pid = -1;

@@ -135,7 +135,7 @@ help_button
 browser_up() { xdotool search --onlyvisible --name "^Il browser$" >/dev/null 2>&1; }
 wait_for 5 browser_up && pass "xdg-open is asked to open the page" || fail "xdg-open was not run"
 [ -f "$WORK/browser.pid" ] && PIDS+=("$(cat "$WORK/browser.pid")")
-[ "$(cat "$WORK/opened" 2>/dev/null)" = "$WORK/prog/numerina.html" ] ||
+[ "$(cat "$WORK/opened" 2>/dev/null)" = "file://$WORK/prog/numerina.html" ] ||
   fail "xdg-open got \"$(cat "$WORK/opened" 2>/dev/null)\""
 sleep 0.5
 has_viewer && fail "the viewer opened although a browser started"
