@@ -313,10 +313,15 @@ TEST(Journal, KillNineLosesAtMostTheRecordBeingWritten) {
     ASSERT_LT(done, states.size());
     const RecoveredTape r = RecoverJournal(path);
     ASSERT_EQ(r.status, Status::Read) << trial;
-    EXPECT_EQ(r.droppedBytes, 0u);
     const bool atKill = r.text == states[done];
     const bool beingWritten = done + 1 < states.size() && r.text == states[done + 1];
     EXPECT_TRUE(atKill || beingWritten) << "trial " << trial << " after " << done << " changes";
+    // The kernel may stop a killed writer where its record crosses a page:
+    // the torn record is then dropped, and only it.
+    if (r.droppedBytes != 0) {
+      EXPECT_TRUE(atKill) << "trial " << trial;
+      EXPECT_LT(r.droppedBytes, 4096u) << "trial " << trial;
+    }
   }
 }
 
