@@ -68,6 +68,20 @@ BENCHMARK(BM_DisplayRefresh)
     ->Arg(100000)
     ->Unit(benchmark::kMicrosecond);
 
+// A key drawn pressed and released again: the window repaints the key's
+// square (background, key) twice. Typing at full speed repaints this way
+// for every key, so it must stay far below a frame.
+void BM_KeyFlashRepaint(benchmark::State& state) {
+  Calculator& c = Started();
+  const numerina::ui::KeyDef& seven = *numerina::ui::FindKey({numerina::Button::Number, 7});
+  const QRect square(seven.x, seven.y, numerina::ui::kKeySize, numerina::ui::kKeySize);
+  for (auto _ : state) {
+    c.repaint(square);
+    c.repaint(square);
+  }
+}
+BENCHMARK(BM_KeyFlashRepaint)->Unit(benchmark::kMicrosecond);
+
 // A million digit keys typed into the window, each acting at once (the
 // engine, the display's text and its fitting), the display painted at the
 // end: the cost of a key must not grow with the entry.

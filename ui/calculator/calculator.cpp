@@ -345,10 +345,7 @@ void Calculator::hideEvent(QHideEvent* event) {
 bool Calculator::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
     ActivationChanged(event->type() == QEvent::WindowActivate);
-  if (event->type() == QEvent::ScreenChangeInternal) {
-    background_ = QPixmap();
-    ApplyDeviceOutline(*this, CalculatorRuns());
-  }
+  if (event->type() == QEvent::ScreenChangeInternal) ApplyDeviceOutline(*this, CalculatorRuns());
   return QWidget::event(event);
 }
 

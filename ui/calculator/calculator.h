@@ -212,7 +212,6 @@ class Calculator : public QWidget, private PictureButton::Handler {
   QString displayText_;
   QFont nameFont_;
   QFont memFont_;
-  mutable QPixmap background_;
 };
 
 }  // namespace numerina::ui

@@ -3,6 +3,7 @@
 // that look pressed or disabled, the banners, the memory indicator and the
 // name, and where each of them stands.
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -42,12 +43,12 @@ QRect Calculator::NameRect() const {
   return QRect(namePos_, QSize(fm.horizontalAdvance(NameShown()) + 1, 14));
 }
 
-void Calculator::paintEvent(QPaintEvent*) {
+void Calculator::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  const qreal dpr = devicePixelRatioF();
-  if (background_.isNull() || background_.devicePixelRatio() != dpr)
-    background_ = Skin::Background(dpr);
-  p.drawPixmap(0, 0, background_);
+  // The skin is painted straight onto the window, only where it is needed:
+  // a cached copy would keep a second window-sized image for the whole
+  // session, and blending it in wakes Qt's painting threads at start-up.
+  Skin::PaintBackground(p, event->rect());
   for (std::size_t row = 0; row < kKeys.size(); ++row)
     if (KeyLooksPressed(static_cast<int>(row))) Skin::PaintKey(p, kKeys[row], true);
   for (const ToolDef& t : kTools) {

@@ -26,14 +26,22 @@ QPixmap BlankPixmap(QSize logical, qreal dpr) {
 
 }  // namespace
 
-void Skin::PaintBackground(QPainter& p) {
+void Skin::PaintBackground(QPainter& p, const QRect& within) {
   skin::DeviceCanvas c(p);
+  c.within = within;
   skin::PaintHousing(c);
   skin::PaintDisplayWell(c);
   skin::PaintTapeWell(c);
   skin::PaintKeyPlate(c);
-  for (const KeyDef& k : kKeys) skin::PaintKeyOn(c, k, false);
-  for (const ToolDef& t : kTools) skin::PaintToolOn(c, t, false, true);
+  // A key or button paints inside its square snapped to device pixels: one
+  // logical pixel around it covers any ratio.
+  const auto near = [&within](int x, int y, int size) {
+    return within.isNull() || within.intersects(QRect(x - 1, y - 1, size + 2, size + 2));
+  };
+  for (const KeyDef& k : kKeys)
+    if (near(k.x, k.y, kKeySize)) skin::PaintKeyOn(c, k, false);
+  for (const ToolDef& t : kTools)
+    if (near(t.x, t.y, kToolSize)) skin::PaintToolOn(c, t, false, true);
 }
 
 void Skin::PaintKey(QPainter& p, const KeyDef& key, bool pressed) {

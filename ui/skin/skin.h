@@ -34,8 +34,10 @@ class Skin {
  public:
   // The whole 400 x 275 background: both panels, the display area, the tape
   // frame, every key and toolbar button released, the decimals buttons
-  // enabled. Paints in logical coordinates.
-  static void PaintBackground(QPainter& p);
+  // enabled. Paints in logical coordinates. Given a rectangle `within`, keys
+  // and buttons wholly outside it are left out (the painter's clip would
+  // hide them anyway).
+  static void PaintBackground(QPainter& p, const QRect& within = QRect());
 
   // One key at its table position (kKeySize square at key.x, key.y).
   static void PaintKey(QPainter& p, const KeyDef& key, bool pressed);

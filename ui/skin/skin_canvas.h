@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace numerina::ui::skin {
 
@@ -47,6 +48,17 @@ class DeviceCanvas {
   int Thin() const { return std::max(1, static_cast<int>(s_ + 0.25)); }
   // A font's pixel size for a logical size.
   int Px(qreal l) const { return std::max(1, qRound(l * s_)); }
+
+  // The logical area a repaint needs (a null rectangle: all of it). Parts
+  // that lie wholly outside may be left out; the painter's clip hides
+  // whatever else falls outside.
+  QRect within;
+  // Logical rows y0..y1 (excluded) of a part h rows high that can reach the
+  // area, one row of margin for the rounding of edges.
+  std::pair<int, int> RowsWithin(int h) const {
+    if (within.isNull()) return {0, h};
+    return {std::clamp(within.top() - 1, 0, h), std::clamp(within.bottom() + 2, 0, h)};
+  }
 
  private:
   qreal s_ = 1, ox_ = 0, oy_ = 0;

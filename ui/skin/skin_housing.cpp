@@ -117,19 +117,21 @@ void PaintPanel(DeviceCanvas& c, const PanelShape& s) {
   if (found == classified.end()) found = classified.emplace(s, Classify(s)).first;
   const std::vector<unsigned char>& cls = found->second;
   const int a = s.a, w = s.b - s.a;
+  if (!c.within.isNull() && (c.within.right() + 1 < a - 1 || c.within.left() > s.b)) return;
+  const auto [y0, y1] = c.RowsWithin(s.h);
 
-  for (int y = 0; y < s.h; ++y) {
+  for (int y = y0; y < y1; ++y) {
     const auto [x1, x2] = PanelRun(y, s);
     c.p.fillRect(c.SnapOut(QRectF(x1, y, x2 - x1, 1)), colours::Rim());
   }
   const QBrush body = BodyBrush(c, s.h);
-  for (int y = 0; y < s.h; ++y) {
+  for (int y = y0; y < y1; ++y) {
     const auto [x1, x2] = PanelRun(y, s);
     c.p.fillRect(c.Snap(x1, y, x2 - x1, 1), body);
   }
   const QColor light = colours::BodyLight(), dark = colours::BodyDark();
   const QColor corner = Mix(light, dark, 0.5);
-  for (int y = 0; y < s.h; ++y) {
+  for (int y = y0; y < y1; ++y) {
     int x = 0;
     while (x < w) {
       const unsigned char k = cls[static_cast<std::size_t>(y * w + x)];

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "skin_pixels.h"
+#include "ui/skin/keytable.h"
 #include "ui/skin/skin.h"
 
 namespace numerina::ui::test {
@@ -164,6 +165,43 @@ TEST_P(BackgroundRatio, BannerFramesAndNamePlacesArePlainHousing) {
     EXPECT_TRUE(RowsArePlain(img, d));
     // Housing, not a well: the name's white copy must stand out on it.
     EXPECT_GE(Contrast(img.pixel(d.center()), qRgb(255, 255, 255)), 4.5);
+  }
+}
+
+// The window repaints a pressed key, a display or a banner by painting the
+// background within the update rectangle only: every device pixel there
+// must come out as in the whole painting, also at the edges of keys and
+// buttons that were left out.
+TEST_P(BackgroundRatio, APartialRepaintMatchesTheWholePainting) {
+  const qreal dpr = GetParam();
+  const QImage whole = Background(dpr);
+  std::vector<QRect> areas;
+  for (const KeyDef& k : kKeys) {
+    areas.emplace_back(k.x, k.y, kKeySize, kKeySize);
+    // The pixel columns and rows just beside the key.
+    areas.emplace_back(k.x + kKeySize, k.y, 1, kKeySize);
+    areas.emplace_back(k.x - 1, k.y, 1, kKeySize);
+    areas.emplace_back(k.x, k.y + kKeySize, kKeySize, 1);
+  }
+  for (const ToolDef& t : kTools) {
+    areas.emplace_back(t.x, t.y, kToolSize, kToolSize);
+    areas.emplace_back(t.x + kToolSize, t.y, 1, kToolSize);
+    areas.emplace_back(t.x - 1, t.y, 1, kToolSize);
+  }
+  areas.emplace_back(10, 20, 190, 30);  // across the display
+  for (const QRect& area : areas) {
+    // The window's clip: the area in device pixels, rounded outwards.
+    const QRect device =
+        QRectF(QPointF(area.topLeft()) * dpr, QSizeF(area.size()) * dpr).toAlignedRect();
+    const QImage part = Paint(
+        dpr,
+        [&](QPainter& p) {
+          p.setClipRect(QRectF(QPointF(device.topLeft()) / dpr, QSizeF(device.size()) / dpr));
+          Skin::PaintBackground(p, area);
+        },
+        true);
+    ASSERT_TRUE(SameIn(whole, part, device))
+        << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
   }
 }
 
