@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/app/frmtask.h"
 
+#include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -41,6 +42,21 @@ frmTask::~frmTask() {
 
 void frmTask::Form_Load() {
   if (icon_) return;
+  // Qt chooses between the D-Bus tray and XEmbed as the icon is made.
+  statusNotifier_ = StatusNotifierHostRegistered();
+  icon_ = std::make_unique<QSystemTrayIcon>(Skin::AppIcon());
+  icon_->setToolTip(ToQString(kProductName));
+  // A StatusNotifier host draws the menu itself from what Qt exports, so
+  // it must be there from the start. An XEmbed tray only asks for it on the
+  // right button: it is made then (see Tray_Activated).
+  if (statusNotifier_) BuildMenu();
+  connect(icon_.get(), &QSystemTrayIcon::activated, this, &frmTask::Tray_Activated);
+  // Shown also without a tray: Qt adds the icon when a tray appears.
+  icon_->show();
+}
+
+void frmTask::BuildMenu() {
+  if (menu_) return;
   menu_ = std::make_unique<QMenu>();
   menu_->setObjectName(QStringLiteral("mnFile"));
   // In the order of MenuItem; "-" a separator.
@@ -57,17 +73,19 @@ void frmTask::Form_Load() {
   }
   // The default item, shown in bold.
   menu_->setDefaultAction(items_[kNumerina]);
+  // From now on Qt opens it on the right button (also for trays that ask
+  // over D-Bus); only the activations come here.
+  if (icon_) icon_->setContextMenu(menu_.get());
+}
 
-  // Qt chooses between the D-Bus tray and XEmbed as the icon is made.
-  statusNotifier_ = StatusNotifierHostRegistered();
-  icon_ = std::make_unique<QSystemTrayIcon>(Skin::AppIcon());
-  icon_->setToolTip(ToQString(kProductName));
-  // Qt opens the menu on the right button (also for trays that ask over
-  // D-Bus); only the activations come here.
-  icon_->setContextMenu(menu_.get());
-  connect(icon_.get(), &QSystemTrayIcon::activated, this, &frmTask::Tray_Activated);
-  // Shown also without a tray: Qt adds the icon when a tray appears.
-  icon_->show();
+QMenu& frmTask::menu() {
+  BuildMenu();
+  return *menu_;
+}
+
+QAction* frmTask::item(int index) {
+  BuildMenu();
+  return items_[static_cast<std::size_t>(index)];
 }
 
 void frmTask::Form_Unload() {
@@ -75,11 +93,19 @@ void frmTask::Form_Unload() {
   icon_->hide();
   // "Esci" runs inside the menu's own handler: both go once it returns.
   icon_.release()->deleteLater();
-  menu_.release()->deleteLater();
+  if (menu_) menu_.release()->deleteLater();
   items_.fill(nullptr);
 }
 
 void frmTask::Tray_Activated(QSystemTrayIcon::ActivationReason reason) {
+  // The first right button on an XEmbed icon finds no menu yet (Qt would
+  // have opened it before telling): it is made and opened here, where the
+  // pointer is, as Qt opens it later.
+  if (reason == QSystemTrayIcon::Context && !menu_) {
+    BuildMenu();
+    menu_->popup(QCursor::pos());
+    return;
+  }
   // On XEmbed a double click arrives as a single click (Trigger) and then
   // the double click: only the latter acts. A StatusNotifier host sends
   // its activation alone (a double click there is two activations).

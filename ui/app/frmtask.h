@@ -63,10 +63,13 @@ class frmTask : public QObject {
   // yet taken them away).
   bool Loaded() const { return icon_ != nullptr; }
   QSystemTrayIcon& icon() { return *icon_; }
-  QMenu& menu() { return *menu_; }
-  QAction* item(int index) const { return items_[static_cast<std::size_t>(index)]; }
+  // The menu and its items (made on first use).
+  QMenu& menu();
+  QAction* item(int index);
 
  private:
+  void BuildMenu();
+
   Desktop& desktop_;
   std::unique_ptr<QMenu> menu_;
   std::unique_ptr<QSystemTrayIcon> icon_;

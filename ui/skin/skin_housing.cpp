@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
 #include <map>
@@ -110,14 +111,40 @@ std::vector<unsigned char> Classify(const PanelShape& s) {
   return cls;
 }
 
+// The rim and bevel of a panel: its runs of one class on each line, the
+// inside and outside left out (a few hundred runs instead of a byte for
+// every pixel).
+struct EdgeRun {
+  std::int16_t y, x1, x2;
+  Px k;
+};
+
+std::vector<EdgeRun> EdgeRuns(const PanelShape& s) {
+  const std::vector<unsigned char> cls = Classify(s);
+  const int w = s.b - s.a;
+  std::vector<EdgeRun> runs;
+  for (int y = 0; y < s.h; ++y) {
+    int x = 0;
+    while (x < w) {
+      const unsigned char k = cls[static_cast<std::size_t>(y * w + x)];
+      int end = x + 1;
+      while (end < w && cls[static_cast<std::size_t>(y * w + end)] == k) ++end;
+      if (k != kOutside && k != kInside)
+        runs.push_back({static_cast<std::int16_t>(y), static_cast<std::int16_t>(s.a + x),
+                        static_cast<std::int16_t>(s.a + end), static_cast<Px>(k)});
+      x = end;
+    }
+  }
+  runs.shrink_to_fit();
+  return runs;
+}
+
 void PaintPanel(DeviceCanvas& c, const PanelShape& s) {
-  // Classified once per shape: the calculator's two panels and the dialogs.
-  static std::map<PanelShape, std::vector<unsigned char>> classified;
-  auto found = classified.find(s);
-  if (found == classified.end()) found = classified.emplace(s, Classify(s)).first;
-  const std::vector<unsigned char>& cls = found->second;
-  const int a = s.a, w = s.b - s.a;
-  if (!c.within.isNull() && (c.within.right() + 1 < a - 1 || c.within.left() > s.b)) return;
+  // Worked out once per shape: the calculator's two panels and the dialogs.
+  static std::map<PanelShape, std::vector<EdgeRun>> edges;
+  auto found = edges.find(s);
+  if (found == edges.end()) found = edges.emplace(s, EdgeRuns(s)).first;
+  if (!c.within.isNull() && (c.within.right() + 1 < s.a - 1 || c.within.left() > s.b)) return;
   const auto [y0, y1] = c.RowsWithin(s.h);
 
   for (int y = y0; y < y1; ++y) {
@@ -131,21 +158,14 @@ void PaintPanel(DeviceCanvas& c, const PanelShape& s) {
   }
   const QColor light = colours::BodyLight(), dark = colours::BodyDark();
   const QColor corner = Mix(light, dark, 0.5);
-  for (int y = y0; y < y1; ++y) {
-    int x = 0;
-    while (x < w) {
-      const unsigned char k = cls[static_cast<std::size_t>(y * w + x)];
-      int end = x + 1;
-      while (end < w && cls[static_cast<std::size_t>(y * w + end)] == k) ++end;
-      if (k != kOutside && k != kInside) {
-        const QColor col = k == kRim     ? colours::Rim()
-                           : k == kLight ? light
-                           : k == kDark  ? dark
-                                         : corner;
-        c.p.fillRect(c.Snap(a + x, y, end - x, 1), col);
-      }
-      x = end;
-    }
+  const auto first = std::lower_bound(found->second.begin(), found->second.end(), y0,
+                                      [](const EdgeRun& r, int y) { return r.y < y; });
+  for (auto r = first; r != found->second.end() && r->y < y1; ++r) {
+    const QColor col = r->k == kRim     ? colours::Rim()
+                       : r->k == kLight ? light
+                       : r->k == kDark  ? dark
+                                        : corner;
+    c.p.fillRect(c.Snap(r->x1, r->y, r->x2 - r->x1, 1), col);
   }
 }
 

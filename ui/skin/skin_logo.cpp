@@ -133,9 +133,14 @@ void Skin::PaintLogo(QPainter& p, const QRect& frame) {
 }
 
 QIcon Skin::AppIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(skin::IconPixmap(size));
-  return icon;
+  // Painted once: the window, the tray and the dialogs share its pixmaps.
+  // Kept to the end of the process (never destroyed after the application).
+  static const QIcon* const icon = [] {
+    auto* made = new QIcon;
+    for (int size : {16, 24, 32, 48, 64}) made->addPixmap(skin::IconPixmap(size));
+    return made;
+  }();
+  return *icon;
 }
 
 QPixmap Skin::AppIconPixmap(int size) { return skin::IconPixmap(size); }

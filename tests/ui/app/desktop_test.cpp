@@ -172,6 +172,24 @@ class DesktopTest : public QObject {
     QCOMPARE(menu.defaultAction(), task.item(0));
   }
 
+  void firstRightClickOnAnXEmbedIconOpensTheMenu() {
+    DesktopRig rig(true);
+    frmTask& task = rig.desktop.task();
+    QVERIFY(!task.OnStatusNotifierHost());
+    // Nothing handed to the tray yet: the first right button finds no menu.
+    QCOMPARE(task.icon().contextMenu(), nullptr);
+    task.Tray_Activated(QSystemTrayIcon::Context);
+    QMenu* menu = task.icon().contextMenu();
+    QVERIFY(menu);
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().size(), int(frmTask::kMenuItems));
+    menu->hide();
+    // Later right buttons are Qt's: the same menu, not opened a second time.
+    task.Tray_Activated(QSystemTrayIcon::Context);
+    QCOMPARE(task.icon().contextMenu(), menu);
+    QVERIFY(!menu->isVisible());
+  }
+
   void trayClicksAndCommands() {
     DesktopRig rig(true);
     frmTask& task = rig.desktop.task();
