@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -64,6 +65,47 @@ QString SingleInstance::KeyFor(const QString& programFolder) {
       .arg(QString::fromLatin1(hash.toHex().left(16)));
 }
 
+namespace {
+
+enum class Lock { Taken, Held, Impossible };
+
+// Takes the lock on `path` for this process: an exclusive flock(2) on a file
+// of this user's. The kernel lets it go when the process ends however it
+// ends, so a killed calculator leaves no stale lock, and nothing is written
+// or synced at start-up. A file that is not a plain file of this user's (a
+// link, or another user's file in a shared folder) is refused.
+Lock TakeLock(const QByteArray& path, int& fd) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) return Lock::Impossible;
+    struct stat mine {};
+    if (::fstat(fd, &mine) != 0 || !S_ISREG(mine.st_mode) || mine.st_uid != ::geteuid()) {
+      ::close(fd);
+      fd = -1;
+      return Lock::Impossible;
+    }
+    int locked;
+    while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {}
+    if (locked != 0) {
+      const bool held = errno == EWOULDBLOCK;
+      ::close(fd);
+      fd = -1;
+      return held ? Lock::Held : Lock::Impossible;
+    }
+    // A calculator that ended between our open and our lock removed the
+    // file it held: the lock must be on the file that the name gives now.
+    struct stat named {};
+    if (::stat(path.constData(), &named) == 0 && named.st_dev == mine.st_dev &&
+        named.st_ino == mine.st_ino)
+      return Lock::Taken;
+    ::close(fd);
+    fd = -1;
+  }
+  return Lock::Impossible;
+}
+
+}  // namespace
+
 SingleInstance::SingleInstance(const QString& programFolder) {
   // Only a live process holding the lock is another calculator. A lock
   // that cannot be made at all is tried in the user's private folder, and
@@ -75,15 +117,13 @@ SingleInstance::SingleInstance(const QString& programFolder) {
     const QString base = folder + QLatin1Char('/') + key;
     lockPath_ = base + QStringLiteral(".lock");
     socketPath_ = base + QStringLiteral(".socket");
-    lock_ = std::make_unique<QLockFile>(lockPath_);
-    // Staleness by age is off: a lock is stale only when its process is
-    // gone (QLockFile checks the process id), so a long-running calculator
-    // keeps it.
-    lock_->setStaleLockTime(0);
-    first_ = lock_->tryLock(0);
-    if (first_ || lock_->error() == QLockFile::LockFailedError) return;
+    switch (TakeLock(QFile::encodeName(lockPath_), lockFd_)) {
+      case Lock::Taken: first_ = true; return;
+      case Lock::Held: first_ = false; return;
+      case Lock::Impossible: break;
+    }
   }
-  lock_.reset();
+  lockPath_.clear();
   first_ = true;
 }
 
@@ -93,11 +133,16 @@ SingleInstance::~SingleInstance() {
     ::close(listenFd_);
     ::unlink(QFile::encodeName(socketPath_).constData());
   }
-  if (first_ && lock_) lock_->unlock();
+  if (lockFd_ >= 0) {
+    // Removed while still held: a start that opened it meanwhile finds the
+    // name gone once it gets the lock, and tries again.
+    ::unlink(QFile::encodeName(lockPath_).constData());
+    ::close(lockFd_);
+  }
 }
 
 bool SingleInstance::Listen() {
-  if (!first_ || !lock_ || listenFd_ >= 0) return false;
+  if (!first_ || lockFd_ < 0 || listenFd_ >= 0) return false;
   sockaddr_un address;
   if (!FillAddress(socketPath_, address)) return false;
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);

@@ -10,7 +10,6 @@
 // Qt's own local server would load the network module and its libraries
 // into every start, for one short message.
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -49,8 +48,8 @@ class SingleInstance : public QObject {
 
   QString lockPath_;
   QString socketPath_;
-  std::unique_ptr<QLockFile> lock_;
   std::unique_ptr<QSocketNotifier> notifier_;
+  int lockFd_ = -1;
   int listenFd_ = -1;
   bool first_ = false;
 };

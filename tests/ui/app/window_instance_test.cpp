@@ -4,6 +4,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "ui/app/singleinstance.h"
 
 namespace numerina::ui::test {
@@ -16,6 +22,8 @@ class InstanceTest : public QObject {
   void foldersDoNotMeet();
   void lockIsFreeAfterTheFirstEnds();
   void namesDependOnTheFolder();
+  void aKilledFirstLeavesNoLock();
+  void aLinkInTheSharedFolderIsNotFollowed();
 };
 
 void InstanceTest::secondStartAsksTheFirstToShow() {
@@ -71,6 +79,56 @@ void InstanceTest::namesDependOnTheFolder() {
   QCOMPARE(SingleInstance::KeyFor(QStringLiteral("/opt/numerina/")), a);
   QVERIFY(SingleInstance::KeyFor(QStringLiteral("/opt/numerina2")) != a);
   QVERIFY(a.startsWith(QStringLiteral("numerina-")));
+}
+
+void InstanceTest::aKilledFirstLeavesNoLock() {
+  QTemporaryDir folder;
+  int ready[2];
+  QCOMPARE(::pipe(ready), 0);
+  const pid_t pid = ::fork();
+  QVERIFY(pid >= 0);
+  if (pid == 0) {
+    SingleInstance first(folder.path());
+    (void)!::write(ready[1], first.First() ? "1" : "0", 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char took = 0;
+  QCOMPARE(::read(ready[0], &took, 1), ssize_t(1));
+  QCOMPARE(took, '1');
+  {
+    SingleInstance second(folder.path());
+    QVERIFY(!second.First());
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  SingleInstance after(folder.path());
+  QVERIFY(after.First());
+}
+
+void InstanceTest::aLinkInTheSharedFolderIsNotFollowed() {
+  // Another user may leave a link where the lock goes in a shared folder:
+  // the lock is then taken in the user's own state folder, and the link's
+  // target is neither made nor locked.
+  QTemporaryDir program, runtime, state, elsewhere;
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+  const QString key = SingleInstance::KeyFor(program.path());
+  const QString target = elsewhere.filePath(QStringLiteral("victim"));
+  QVERIFY(QFile::link(target, runtime.filePath(key + QStringLiteral(".lock"))));
+  {
+    SingleInstance first(program.path());
+    QVERIFY(first.First());
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(
+        QFile::exists(state.filePath(QStringLiteral("numerina/") + key + QStringLiteral(".lock"))));
+    SingleInstance second(program.path());
+    QVERIFY(!second.First());
+  }
+  qunsetenv("XDG_RUNTIME_DIR");
+  qunsetenv("XDG_STATE_HOME");
 }
 
 }  // namespace numerina::ui::test
