@@ -17,6 +17,7 @@
 #include <optional>
 #include <utility>
 
+#include "base/bytes.h"
 #include "base/statefolder.h"
 
 namespace numerina {
@@ -154,32 +155,13 @@ int CreateTemp(const std::string& dir, const std::string& base, std::string& tem
 constexpr std::string_view kCopyMagic = "NMRNCPY1";
 constexpr std::size_t kCopyHead = kCopyMagic.size() + 4 * 8;
 
-std::uint64_t Fnv64(std::string_view bytes) {
-  std::uint64_t h = 14695981039346656037ull;
-  for (unsigned char c : bytes) {
-    h ^= c;
-    h *= 1099511628211ull;
-  }
-  return h;
-}
-
-void PutU64(std::string& out, std::uint64_t v) {
-  for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-std::uint64_t GetU64(std::string_view in, std::size_t at) {
-  std::uint64_t v = 0;
-  for (int i = 7; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(in[at + i]);
-  return v;
-}
-
 // One copy per target file, named after the target's full name.
 std::string CopyPathFor(const std::string& target) {
   const std::string folder = UserStateFolder();
   if (folder.empty()) return {};
   char name[48];
   std::snprintf(name, sizeof name, "riscrittura-%016llx.copia",
-                static_cast<unsigned long long>(Fnv64(target)));
+                static_cast<unsigned long long>(Fnv1a64(target)));
   return folder + "/" + name;
 }
 
@@ -216,10 +198,10 @@ bool WriteCopy(const std::string& copyPath, std::string_view old, std::string_vi
   const int fd = OpenTemp(dir, BaseOf(copyPath), tempPath);
   if (fd < 0) return false;
   std::string head(kCopyMagic);
-  PutU64(head, old.size());
-  PutU64(head, Fnv64(old));
-  PutU64(head, now.size());
-  PutU64(head, Fnv64(now));
+  PutLe<std::uint64_t>(head, old.size());
+  PutLe<std::uint64_t>(head, Fnv1a64(old));
+  PutLe<std::uint64_t>(head, now.size());
+  PutLe<std::uint64_t>(head, Fnv1a64(now));
   bool ok = ::fchmod(fd, 0600) == 0 && WriteAll(fd, head, false, SafeFileStep::CopyWrite) &&
             WriteAll(fd, old, false, SafeFileStep::CopyWrite) && Sync(fd);
   ok = Close(fd) && ok;
@@ -254,9 +236,11 @@ std::optional<SavedCopy> ParseCopy(std::string_view bytes) {
   SavedCopy copy;
   copy.old = bytes.substr(kCopyHead);
   const std::size_t at = kCopyMagic.size();
-  if (GetU64(bytes, at) != copy.old.size() || GetU64(bytes, at + 8) != Fnv64(copy.old)) return {};
-  copy.newSize = GetU64(bytes, at + 16);
-  copy.newHash = GetU64(bytes, at + 24);
+  if (GetLe<std::uint64_t>(bytes.data() + at) != copy.old.size() ||
+      GetLe<std::uint64_t>(bytes.data() + at + 8) != Fnv1a64(copy.old))
+    return {};
+  copy.newSize = GetLe<std::uint64_t>(bytes.data() + at + 16);
+  copy.newHash = GetLe<std::uint64_t>(bytes.data() + at + 24);
   return copy;
 }
 
@@ -274,7 +258,7 @@ bool SettleCopy(int fd, const std::string& copyPath) {
   const std::optional<SavedCopy> copy = ParseCopy(saved);
   std::string now;
   if (copy && ReadFd(fd, now) && now != copy->old &&
-      !(now.size() == copy->newSize && Fnv64(now) == copy->newHash)) {
+      !(now.size() == copy->newSize && Fnv1a64(now) == copy->newHash)) {
     if (!OverwriteWith(fd, copy->old, SafeFileStep::Write)) return false;
   }
   DropCopy(copyPath);

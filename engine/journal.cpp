@@ -9,31 +9,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/bytes.h"
+
 namespace numerina {
 namespace {
 
 constexpr std::string_view kHeader = "NMRNST1\n";
 constexpr std::size_t kRecordHead = 9;
 constexpr char kAppend = 'A';
-
-std::uint32_t Fnv1a32(std::string_view text) {
-  std::uint32_t h = 2166136261u;
-  for (unsigned char c : text) {
-    h ^= c;
-    h *= 16777619u;
-  }
-  return h;
-}
-
-void PutLe32(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
-std::uint32_t GetLe32(const char* p) {
-  std::uint32_t v = 0;
-  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(p[i]);
-  return v;
-}
 
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
@@ -79,7 +62,7 @@ bool Replay(std::string_view data, RecoveredTape& out) {
       out.droppedBytes = left;
       return true;
     }
-    const std::uint32_t length = GetLe32(p + 1);
+    const std::uint32_t length = GetLe<std::uint32_t>(p + 1);
     const bool last = left - kRecordHead <= length;
     if (p[0] != kAppend) {
       // A power cut can leave the file's end as zeros.
@@ -94,7 +77,7 @@ bool Replay(std::string_view data, RecoveredTape& out) {
       return true;
     }
     const std::string_view text(p + kRecordHead, length);
-    if (Fnv1a32(text) != GetLe32(p + 5)) {
+    if (Fnv1a32(text) != GetLe<std::uint32_t>(p + 5)) {
       if (last) {
         out.droppedBytes = left;
         return true;
@@ -112,11 +95,7 @@ bool Replay(std::string_view data, RecoveredTape& out) {
 std::string JournalPath(std::string_view folder, std::string_view programFolder) {
   // FNV-1a 64 of the folder, without a trailing slash.
   while (programFolder.size() > 1 && programFolder.back() == '/') programFolder.remove_suffix(1);
-  std::uint64_t h = 14695981039346656037ull;
-  for (unsigned char c : programFolder) {
-    h ^= c;
-    h *= 1099511628211ull;
-  }
+  const std::uint64_t h = Fnv1a64(programFolder);
   char name[40];
   std::snprintf(name, sizeof name, "nastro-%016llx.giornale", static_cast<unsigned long long>(h));
   return std::string(folder) + "/" + name;
@@ -171,8 +150,8 @@ std::string Journal::Record(std::string_view text) {
   std::string out;
   out.reserve(kRecordHead + text.size());
   out.push_back(kAppend);
-  PutLe32(out, static_cast<std::uint32_t>(text.size()));
-  PutLe32(out, Fnv1a32(text));
+  PutLe<std::uint32_t>(out, static_cast<std::uint32_t>(text.size()));
+  PutLe<std::uint32_t>(out, Fnv1a32(text));
   out.append(text);
   return out;
 }
@@ -204,8 +183,8 @@ bool Journal::Append(std::string_view fragment) {
   if (fd_ < 0 || fragment.empty()) return false;
   buffer_.clear();
   buffer_.push_back(kAppend);
-  PutLe32(buffer_, static_cast<std::uint32_t>(fragment.size()));
-  PutLe32(buffer_, Fnv1a32(fragment));
+  PutLe<std::uint32_t>(buffer_, static_cast<std::uint32_t>(fragment.size()));
+  PutLe<std::uint32_t>(buffer_, Fnv1a32(fragment));
   buffer_.append(fragment);
   if (!WriteAll(fd_, buffer_)) {
     Fail();
