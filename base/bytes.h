@@ -41,7 +41,8 @@ void PutLe(std::string& out, U v) {
 template <typename U>
 U GetLe(const char* p) {
   U v = 0;
-  for (std::size_t i = sizeof(U); i-- > 0;) v = static_cast<U>((v << 8) | static_cast<unsigned char>(p[i]));
+  for (std::size_t i = sizeof(U); i-- > 0;)
+    v = static_cast<U>((v << 8) | static_cast<unsigned char>(p[i]));
   return v;
 }
 

@@ -20,28 +20,23 @@ constexpr std::array<char16_t, 32> kHigh = {
 std::string ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  char32_t cp;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t n = DecodeUtf8(utf8, i, cp);
-    if (n == 0) {
-      out.push_back('?');
-      ++i;
-      continue;
-    }
-    i += n;
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      out.push_back(static_cast<char>(cp));
-      continue;
-    }
-    char byte = '?';
-    for (std::size_t k = 0; k < kHigh.size(); ++k) {
-      if (kHigh[k] != 0 && kHigh[k] == cp) {
-        byte = static_cast<char>(0x80 + k);
-        break;
-      }
-    }
-    out.push_back(byte);
-  }
+  ForEachUtf8(
+      utf8,
+      [&out](char32_t cp, std::string_view) {
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+          out.push_back(static_cast<char>(cp));
+          return;
+        }
+        char byte = '?';
+        for (std::size_t k = 0; k < kHigh.size(); ++k) {
+          if (kHigh[k] != 0 && kHigh[k] == cp) {
+            byte = static_cast<char>(0x80 + k);
+            break;
+          }
+        }
+        out.push_back(byte);
+      },
+      [&out] { out.push_back('?'); });
   return out;
 }
 

@@ -14,6 +14,23 @@ namespace numerina {
 // surrogates, nothing beyond U+10FFFF).
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp);
 
+// Walks UTF-8 text: valid(cp, bytes) for each well-formed sequence, and
+// invalid() for each byte that belongs to none.
+template <typename Valid, typename Invalid>
+void ForEachUtf8(std::string_view text, Valid&& valid, Invalid&& invalid) {
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = DecodeUtf8(text, i, cp);
+    if (n == 0) {
+      invalid();
+      ++i;
+      continue;
+    }
+    valid(cp, text.substr(i, n));
+    i += n;
+  }
+}
+
 // True when the text is well-formed UTF-8.
 bool IsValidUtf8(std::string_view text);
 

@@ -172,17 +172,9 @@ std::string WellFormed(std::string_view text) {
   if (IsValidUtf8(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
-  char32_t cp;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = DecodeUtf8(text, i, cp);
-    if (n == 0) {
-      out.push_back('?');
-      ++i;
-    } else {
-      out.append(text.substr(i, n));
-      i += n;
-    }
-  }
+  ForEachUtf8(
+      text, [&out](char32_t, std::string_view bytes) { out.append(bytes); },
+      [&out] { out.push_back('?'); });
   return out;
 }
 
