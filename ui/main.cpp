@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // numerina: the calculator window.
 #include <QApplication>
-#include <iostream>
+#include <cstdio>
 
 #include <utility>
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   using namespace numerina;
   // --help, --version and a mistyped option answer on the terminal and
   // end here: no display, no settings, no message to a running calculator.
-  if (const auto code = ui::HandleCommandLine(argc, argv, std::cout, std::cerr)) return *code;
+  if (const auto code = ui::HandleCommandLine(argc, argv, stdout, stderr)) return *code;
   ui::KeyLog("main", "start");
   // Before anything else: a second start asks the running calculator to
   // show itself and ends, without touching the settings or the screen.

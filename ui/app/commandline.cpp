@@ -2,8 +2,8 @@
 #include "ui/app/commandline.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
-#include <ostream>
 #include <string_view>
 
 namespace numerina::ui {
@@ -52,16 +52,16 @@ bool Contains(const std::string_view* begin, const std::string_view* end, std::s
 
 }  // namespace
 
-std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                     std::ostream& err) {
+std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::FILE* out,
+                                     std::FILE* err) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help") {
-      out << kUsage;
+      std::fwrite(kUsage.data(), 1, kUsage.size(), out);
       return 0;
     }
     if (arg == "--version") {
-      out << "numerina " NUMERINA_VERSION "\n";
+      std::fputs("numerina " NUMERINA_VERSION "\n", out);
       return 0;
     }
     // The window takes no file or word of its own; what is not an option
@@ -77,7 +77,8 @@ std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ost
       continue;
     }
     if (!inlineValue && Contains(std::begin(kQtFlags), std::end(kQtFlags), name)) continue;
-    err << "numerina: unknown option " << arg << '\n' << kUsage;
+    std::fprintf(err, "numerina: unknown option %.*s\n", static_cast<int>(arg.size()), arg.data());
+    std::fwrite(kUsage.data(), 1, kUsage.size(), err);
     return 2;
   }
   return std::nullopt;

@@ -4,7 +4,7 @@
 // display and touch neither the settings nor a running calculator.
 #pragma once
 
-#include <iosfwd>
+#include <cstdio>
 #include <optional>
 
 namespace numerina::ui {
@@ -12,7 +12,9 @@ namespace numerina::ui {
 // What the program does after a look at its arguments: nullopt when the
 // window is to start (Qt takes its own options then); otherwise the exit
 // code, after printing the usage or the version to out / the usage to err.
-std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                     std::ostream& err);
+// (stdio, not iostreams: the standard streams' set-up would cost every
+// start of the window memory and time.)
+std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::FILE* out,
+                                     std::FILE* err);
 
 }  // namespace numerina::ui
