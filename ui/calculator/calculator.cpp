@@ -21,6 +21,7 @@
 #include "base/product.h"
 #include "config/ini.h"
 #include "config/settings.h"
+#include "ui/skin/fonts.h"
 #include "ui/skin/text.h"
 
 namespace numerina::ui {
@@ -41,10 +42,8 @@ Calculator::Calculator(CalculatorShell& shell, QWidget* parent)
   keyTickets_.fill(0);
   toolTickets_.fill(0);
 
-  nameFont_ = QFont(QStringLiteral("Verdana"));
-  nameFont_.setPixelSize(11);  // 8.25 points at 96 dpi
-  memFont_ = QFont(QStringLiteral("Arial"));
-  memFont_.setPixelSize(12);  // 9 points
+  nameFont_ = fonts::CalculatorName();
+  memFont_ = fonts::MemorySign();
 
   for (std::size_t row = 0; row < kKeys.size(); ++row) {
     const KeyDef& k = kKeys[row];

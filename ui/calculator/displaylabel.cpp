@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ui/skin/fonts.h"
 #include "ui/skin/layout.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/text.h"
@@ -19,10 +20,7 @@ DisplayLabel::DisplayLabel(QWidget* parent) : QLabel(parent) {
   setAttribute(Qt::WA_TranslucentBackground);
   setTextFormat(Qt::PlainText);
   setFocusPolicy(Qt::NoFocus);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(13);  // 9.75 points at 96 dpi
-  font.setBold(true);
-  setFont(font);
+  setFont(fonts::Display());
   setToolTip(QStringLiteral("Sx Copia/Dx Incolla"));
   // The name stays the shown text, which is what a screen reader reads.
   setAccessibleDescription(QStringLiteral("display"));

@@ -12,6 +12,7 @@
 
 #include <utility>
 
+#include "ui/skin/fonts.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/text.h"
 
@@ -28,9 +29,7 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
   setTextInteractionFlags(Qt::TextSelectableByMouse);
   setAccessibleName(QStringLiteral("report"));
 
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(11);  // 8.25 points at 96 dpi
-  setFont(font);
+  setFont(fonts::Tape());
 
   // Lines are right-aligned, like a till roll: the no-break spaces after a
   // total line up its digits with the operand lines' "   +".

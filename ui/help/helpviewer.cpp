@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "base/product.h"
+#include "ui/skin/fonts.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skin_help.h"
 #include "ui/skin/text.h"
@@ -31,10 +32,7 @@ frmGuida::frmGuida(const QString& path)
   auto* title = new QLabel(windowTitle(), this);
   title->setObjectName(QStringLiteral("lblTitolo"));
   title->setGeometry(SkinHelp::TitleRect());
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(SkinHelp::TitlePixelSize());
-  font.setBold(true);
-  title->setFont(font);
+  title->setFont(fonts::HelpTitle());
   QPalette pal = title->palette();
   pal.setColor(QPalette::WindowText, Palette::Display());
   title->setPalette(pal);

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "ui/skin/fonts.h"
+#include "ui/skin/skin_print.h"
+
 namespace numerina::ui {
 
 void ShowPrintNotice(QWidget& window, int milliseconds) {
@@ -13,13 +16,10 @@ void ShowPrintNotice(QWidget& window, int milliseconds) {
     notice->setObjectName(QStringLiteral("txtInfo"));
     notice->setAlignment(Qt::AlignCenter);
     notice->setWordWrap(true);
-    QFont font(QStringLiteral("Verdana"));
-    font.setPixelSize(13);  // 9.75 points at 96 dpi
-    font.setBold(true);
-    notice->setFont(font);
+    notice->setFont(fonts::PrintNotice());
     notice->setStyleSheet(
-        QStringLiteral("QLabel { color: white; background: rgb(28, 78, 150); border: 1px solid "
-                       "rgb(12, 36, 72); }"));
+        QStringLiteral("QLabel { color: white; background: %1; border: 1px solid %2; }")
+            .arg(PrintSkin::NoticeBackground().name(), PrintSkin::NoticeBorder().name()));
     notice->setAccessibleName(notice->text());
     // Clicks go on to the window below, as when the notice is not there.
     notice->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -28,13 +28,11 @@ void ShowPrintNotice(QWidget& window, int milliseconds) {
     timer->setSingleShot(true);
     QObject::connect(timer, &QTimer::timeout, notice, &QWidget::hide);
   }
-  // Its place on the window; with the report panel hidden that would cut
-  // the text off, so it then spans the keypad panel on two lines.
-  constexpr QRect kPlace(62, 118, 253, 24);
-  if (window.width() >= kPlace.right() + 1)
-    notice->setGeometry(kPlace);
+  // With the report panel hidden its usual place would cut the text off.
+  if (window.width() >= PrintSkin::kNoticePlace.right() + 1)
+    notice->setGeometry(PrintSkin::kNoticePlace);
   else
-    notice->setGeometry(10, 112, window.width() - 20, 40);
+    notice->setGeometry(PrintSkin::NarrowNoticePlace(window.width()));
   notice->show();
   notice->raise();
   notice->findChild<QTimer*>()->start(milliseconds);

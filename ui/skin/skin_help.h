@@ -18,7 +18,6 @@ struct SkinHelp {
   static QRect CloseRect() { return QRect(574, 6, 16, 16); }
   // The page, inside the sunken frame.
   static QRect PageRect() { return QRect(10, 29, 580, 457); }
-  static int TitlePixelSize() { return 12; }
 
   static QPixmap Background(qreal dpr);
   static void PaintClose(QPainter& p, bool pressed);
