@@ -13,24 +13,9 @@ source "$HERE/../../support/harness.sh"
 
 PROGRAM="${1:?usage: faults.sh path/to/numerina}"
 e2e_begin e2e 1280x1024x24 xdotool xwininfo
-PID=""
-
-WORK=$(mktemp -d /tmp/numerina-faults.XXXXXX)
-# The tape journal in the scratch folder, never in the real home.
-export XDG_STATE_HOME="$WORK/state"
-cp "$PROGRAM" "$WORK/numerina"
-INI="$WORK/voldrin.ini"
-
-start() {  # start [scale]: starts the program and reads its geometry
-  QT_SCALE_FACTOR="${1:-1}" "$WORK/numerina" >/dev/null 2>&1 &
-  PID=$!
-  PIDS+=("$PID")
-  WIN=$(xsession_window_of "$PID") || { fail "the window did not appear"; return 1; }
-  sleep 0.3
-  read -r WX WY WW WH < <(xsession_geometry "$WIN")
-}
-stop() { kill "$PID" 2>/dev/null; wait "$PID" 2>/dev/null; PID=""; }
-setting() { sed -n "s/^$1=//p" "$INI" | tr -d '\r'; }
+# shellcheck source=../../support/calcwindow.sh
+source "$HERE/../../support/calcwindow.sh"
+calc_folder faults "$PROGRAM"
 at() {  # at X Y SCALE: a window point in root coordinates
   awk -v x="$WX" -v y="$WY" -v px="$1" -v py="$2" -v s="${3:-1}" \
     'BEGIN {print int(x + px * s), int(y + py * s)}'
@@ -40,7 +25,7 @@ at() {  # at X Y SCALE: a window point in root coordinates
 stuck=0
 for round in $(seq 10); do
   rm -f "$INI"
-  start || break
+  calc_start || break
   # Press and release in the same instant, then the mouse goes elsewhere.
   xdotool mousemove --sync $((WX + 5)) $((WY + 150)) mousedown 1 mouseup 1
   xdotool mousemove --sync $((WX + 300)) $((WY + 220))
@@ -48,27 +33,27 @@ for round in $(seq 10); do
   xdotool mousemove --sync $((WX + 250)) $((WY + 320))
   sleep 0.4
   read -r NX NY _ _ < <(xsession_geometry "$WIN")
-  pos=$(setting Posizione)
+  pos=$(calc_setting Posizione)
   if [ "$NX,$NY" != "$WX,$WY" ] || [ "$pos" != "$((WY * 15)),$((WX * 15))" ]; then
     stuck=$((stuck + 1))
     echo "  round $round: window at $NX,$NY (was $WX,$WY), Posizione='$pos'"
   fi
-  stop
+  calc_stop
 done
 [ "$stuck" = 0 ] && pass "10 quick clicks: the window stayed and wrote its place" ||
   fail "$stuck of 10 quick clicks moved the window or lost its place"
 
 # ---- a window saved in the top-left corner comes back there ----
 printf '[Opzioni]\r\nPosizione=0,0\r\n' >"$INI"
-start && {
+calc_start && {
   [ "$WX,$WY" = "0,0" ] && pass "Posizione=0,0 restored at 0,0" || fail "Posizione=0,0 started at $WX,$WY"
-  stop
+  calc_stop
 }
 
 # ---- the height at fractional scales, report hidden and shown twice ----
 for scale in 1.5 1.75; do
   rm -f "$INI"
-  start "$scale" || continue
+  calc_start "$scale" || continue
   heights="$WH"
   read -r bx by < <(at 130 13 "$scale")
   # (--sync waits for the pointer to arrive: only once, not onto the same spot.)
@@ -81,7 +66,7 @@ for scale in 1.5 1.75; do
   done
   [ "$(echo "$heights" | tr ' ' '\n' | sort -u | wc -l)" = 1 ] &&
     pass "at $scale the height stays $WH" || fail "at $scale the height goes $heights"
-  stop
+  calc_stop
 done
 
 if [ "$FAILURES" -gt 0 ]; then

@@ -15,28 +15,14 @@ source "$HERE/../../support/harness.sh"
 
 PROGRAM="${1:?usage: placement.sh path/to/numerina}"
 e2e_begin e2e 1280x1024x24 xdotool xwininfo
-PID=""
-
-WORK=$(mktemp -d /tmp/numerina-placement.XXXXXX)
-export XDG_STATE_HOME="$WORK/state"
-cp "$PROGRAM" "$WORK/numerina"
-INI="$WORK/voldrin.ini"
-
-start() {  # start [scale]
-  QT_SCALE_FACTOR="${1:-1}" timeout 120 "$WORK/numerina" >/dev/null 2>&1 &
-  PID=$!
-  PIDS+=("$PID")
-  WIN=$(xsession_window_of "$PID") || { fail "the window did not appear"; return 1; }
-  sleep 0.4
-  read -r WX WY WW WH < <(xsession_geometry "$WIN")
-}
-stop() { kill "$PID" 2>/dev/null; wait "$PID" 2>/dev/null; PID=""; }
-setting() { sed -n "s/^$1=//p" "$INI" | tr -d '\r'; }
+# shellcheck source=../../support/calcwindow.sh
+source "$HERE/../../support/calcwindow.sh"
+calc_folder placement "$PROGRAM"
 
 # ---- a drag of 50, 40 moves the window by exactly 50, 40 ----
 for scale in 1 2; do
   rm -f "$INI"
-  start "$scale" || continue
+  calc_start "$scale" || continue
   px=$((WX + 5 * scale)) py=$((WY + 150 * scale))
   xdotool mousemove --sync "$px" "$py" mousedown 1
   for step in 1 2 3 4 5 6 7 8 9 10; do
@@ -56,13 +42,13 @@ for scale in 1 2; do
   read -r CX CY _ _ < <(xsession_geometry "$WIN")
   [ "$CX,$CY" = "$NX,$NY" ] && pass "at $scale x: a click leaves the window at $CX,$CY" ||
     fail "at $scale x: a click moved the window from $NX,$NY to $CX,$CY"
-  stop
+  calc_stop
 done
 
 # ---- the report shown at the right edge keeps the window on the screen ----
 # The narrow window (205 pixels) against the right edge, 40 pixels up.
 printf '[Opzioni]\r\nReport=0\r\nPosizione=%d,%d\r\n' $((600 * 15)) $((1075 * 15)) >"$INI"
-start && {
+calc_start && {
   [ "$WX,$WW" = "1075,205" ] && pass "the narrow window starts at $WX, $WW wide" ||
     fail "the narrow window starts at $WX, $WW wide (expected 1075, 205)"
   xdotool mousemove --sync $((WX + 130)) $((WY + 13)) click 1   # show the report
@@ -70,22 +56,22 @@ start && {
   read -r RX RY RW _ < <(xsession_geometry "$WIN")
   [ "$RX,$RY,$RW" = "879,600,401" ] && pass "report shown: the window moved to $RX,$RY, $RW wide" ||
     fail "report shown: the window is at $RX,$RY, $RW wide (expected 879,600, 401 wide)"
-  [ "$(setting Posizione)" = "$((600 * 15)),$((879 * 15))" ] &&
-    pass "the shift is written: Posizione=$(setting Posizione)" ||
-    fail "after the shift Posizione='$(setting Posizione)'"
-  stop
+  [ "$(calc_setting Posizione)" = "$((600 * 15)),$((879 * 15))" ] &&
+    pass "the shift is written: Posizione=$(calc_setting Posizione)" ||
+    fail "after the shift Posizione='$(calc_setting Posizione)'"
+  calc_stop
 }
 
 # ---- a saved place partly off the screen ----
 printf '[Opzioni]\r\nPosizione=%d,%d\r\n' $((900 * 15)) $((1100 * 15)) >"$INI"
 saved=$(cat "$INI")
-start && {
+calc_start && {
   [ "$WX,$WY,$WW,$WH" = "879,749,401,275" ] &&
     pass "a place off the screen starts the whole window at $WX,$WY" ||
     fail "a place off the screen starts at $WX,$WY, $WW x $WH (expected 879,749)"
-  stop
-  [ "$(cat "$INI")" = "$saved" ] && pass "the saved place stays $(setting Posizione)" ||
-    fail "the start changed the settings: Posizione='$(setting Posizione)'"
+  calc_stop
+  [ "$(cat "$INI")" = "$saved" ] && pass "the saved place stays $(calc_setting Posizione)" ||
+    fail "the start changed the settings: Posizione='$(calc_setting Posizione)'"
 }
 
 echo "$FAILURES failure(s)"
