@@ -7,21 +7,20 @@
 # Usage: run.sh BUILD_DIR [RUNS]   (WM=1 runs them under openbox)
 #
 # Last medians (Xvfb, a fresh private session bus, alternated runs of 20 on
-# a machine shared with other builds: compare within one run only):
-#                                  no window manager      openbox (WM=1)
-#   bare window                    24.9 ms  24.2 MiB      37.9 ms  24.2 MiB
-#   printing loaded at first print 49.2 ms  31.8 MiB      54.4 ms  31.8 MiB
-#   + scroll bar sheet when needed,
-#   icon and tray after 1st paint  46.2 ms  31.5 MiB      63.5 ms  31.5 MiB
-# (an earlier run: bare 29.1 ms 24.2 MiB, printing module 43.6 ms 31.8 MiB).
-# On the machine alone, with the tape journal opened after the first paint:
-#   bare window 16.8 ms 24.2 MiB; calculator 21.8 ms 31.8 MiB (1.29x, +7.6).
-# The map itself goes out in show() (Qt's xcb show() syncs); what comes
-# before it and the bare window lacks is mostly Qt's accessibility bridge:
-# the first accessible name of a key creates it, and it connects to the
-# session bus while the window waits (without a session bus the gap to the
-# bare window shrinks from about 29 to 16 ms); the bare window pays it too,
-# after its map.
+# the machine alone; compare within one run only). Four runs each:
+#                        no window manager           openbox (WM=1)
+#   bare window          22.2-41.4 ms  24.2 MiB      25.2-54.4 ms  24.2 MiB
+#   calculator           0.96-1.09 x   +6.6-6.9 MiB  1.01-1.12 x   +6.6-7.1 MiB
+# What the calculator pays before its map beyond the bare window: the lock
+# (an flock, about 0.3 ms), the settings and the window (about 0.5 ms).
+# Its memory beyond the bare window is mostly the font machinery (font
+# database, four fonts, their shaping and glyph caches: about 3.5 MiB of
+# library pages and heap) and Qt's gradient tables for the skin (0.3 MiB).
+# Cut so far: the skin painted straight onto the window instead of from a
+# window-sized cached picture (0.45 MiB, and two painting threads), the
+# C++ standard streams' set-up (0.4 MiB), an XEmbed tray's menu made at
+# its first use (0.1 MiB), the housing's edges kept as runs and the icon
+# painted once (0.1 MiB); the QLockFile's synced write (0.5-4 ms).
 # A session bus kept across many runs slows every Qt program's start-up
 # (the bare window's rose from 23 to about 140 ms): hence the fresh one.
 set -u
