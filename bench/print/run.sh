@@ -14,6 +14,8 @@ TEST="$BUILD/tests/ui/print/window_print_test"
 TAPE="$BUILD/tools/tape/numerina-tape"
 LINES=10000
 WORK=$(mktemp -d /tmp/numerina-printbench.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 trap '[ -n "$CUPSD_PID" ] && kill -CONT "$CUPSD_PID" 2>/dev/null; cupsd_stop; rm -rf "$WORK"' EXIT
 
 # numerina-tape --pdf: 9,996 operand lines, then "=" adds four more.

@@ -18,6 +18,8 @@ KEYS="9+8+7+6+5+4+3+2+1+9+8+7+6+5+4+3+2+1+9+8+7+6+5+4+3="  # 50 keys
 
 xsession_start 1280x1024x24 || exit 1
 WORK=$(mktemp -d /tmp/numerina-keyburst.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 trap 'kill $PID 2>/dev/null; xsession_stop; rm -rf "$WORK"' EXIT
 PID=""
 cp "$PROGRAM" "$WORK/numerina"
@@ -39,6 +41,7 @@ expected >"$WORK/expected"
 status=0
 for round in $(seq "$ROUNDS"); do
   rm -f "$WORK/voldrin.ini"
+  rm -rf "$WORK/state"  # a killed calculator's tape would be offered back
   "$WORK/numerina" 2>"$WORK/log" &
   PID=$!
   WIN=$(xsession_window_of "$PID") || { echo "no window"; exit 1; }

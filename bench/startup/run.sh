@@ -32,6 +32,8 @@ RUNS="${2:-20}"
 export NO_WM
 xsession_start 1280x1024x24 || exit 1
 WORK=$(mktemp -d /tmp/numerina-startup.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 BUS_PID=""
 trap 'xsession_stop; [ -n "$BUS_PID" ] && kill "$BUS_PID"; rm -rf "$WORK"' EXIT
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-daemon >/dev/null; then

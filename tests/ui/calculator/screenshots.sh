@@ -12,6 +12,8 @@ OUT="${2:?usage: screenshots.sh path/to/numerina OUTDIR}"
 mkdir -p "$OUT"
 xsession_start 1600x1200x24 || exit 1
 WORK=$(mktemp -d /tmp/numerina-shots.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 PID=""
 trap 'kill $PID 2>/dev/null; xsession_stop; rm -rf "$WORK"' EXIT
 cp "$PROGRAM" "$WORK/numerina"
@@ -20,6 +22,7 @@ display -window root "$WORK/backdrop.png" 2>/dev/null
 
 for scale in 1 1.25 2; do
   rm -f "$WORK/voldrin.ini"
+  rm -rf "$WORK/state"  # a killed calculator's tape would be offered back
   QT_SCALE_FACTOR=$scale "$WORK/numerina" 2>/dev/null &
   PID=$!
   WIN=$(xsession_window_of "$PID") || exit 1

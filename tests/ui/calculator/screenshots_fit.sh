@@ -13,11 +13,14 @@ OUT="${2:?usage: screenshots_fit.sh path/to/numerina OUTDIR}"
 mkdir -p "$OUT"
 xsession_start 1600x1200x24 || exit 1
 WORK=$(mktemp -d /tmp/numerina-shots.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 PID=""
 trap 'kill $PID 2>/dev/null; xsession_stop; rm -rf "$WORK"' EXIT
 cp "$PROGRAM" "$WORK/numerina"
 
 for scale in 1 2; do
+  rm -rf "$WORK/state"  # a killed calculator's tape would be offered back
   printf '[Opzioni]\r\nNome=Studio Commercialista Associato Rossi, Bianchi & Verdi\r\n' >"$WORK/voldrin.ini"
   QT_SCALE_FACTOR=$scale "$WORK/numerina" 2>/dev/null &
   PID=$!

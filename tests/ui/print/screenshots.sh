@@ -13,6 +13,8 @@ OUT="${2:?usage: screenshots.sh path/to/numerina OUTDIR}"
 mkdir -p "$OUT"
 xsession_start 1600x1200x24 || exit 1
 WORK=$(mktemp -d /tmp/numerina-printshots.XXXXXX)
+# The tape journal in the scratch folder, never in the real home.
+export XDG_STATE_HOME="$WORK/state"
 PID=""
 trap 'kill $PID 2>/dev/null; cupsd_stop; xsession_stop; rm -rf "$WORK"' EXIT
 cupsd_start || exit 1
@@ -36,6 +38,7 @@ crop() {  # window id, output file
 
 for scale in 1 2; do
   rm -f "$WORK/voldrin.ini"
+  rm -rf "$WORK/state"  # a killed calculator's tape would be offered back
   QT_SCALE_FACTOR=$scale "$WORK/numerina" 2>/dev/null &
   PID=$!
   WIN=$(xsession_window_of "$PID") || exit 1
