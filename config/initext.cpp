@@ -167,6 +167,15 @@ std::string ReencodeAsUtf8(std::string_view bytes) {
   return std::string(bytes.substr(0, bom)) + FromCp1252(bytes.substr(bom));
 }
 
+// A Windows-1252 file changed by a write or a removal may come out as bytes
+// that also form UTF-8 ("Ã©" is C3 A9): it would then be read as UTF-8 and
+// its characters as others ("é"). Such a file is written as UTF-8 instead,
+// with the same characters.
+std::string KeepingItsCharacters(std::string_view before, std::string after) {
+  if (!IniBytesAreUtf8(before) && IniBytesAreUtf8(after)) return ReencodeAsUtf8(after);
+  return after;
+}
+
 // Well-formed UTF-8: a byte that does not belong to a sequence becomes "?".
 std::string WellFormed(std::string_view text) {
   if (IsValidUtf8(text)) return std::string(text);
@@ -292,14 +301,13 @@ std::optional<std::string> IniWriteValue(std::string_view bytes, std::string_vie
   const std::string cleanKey = IniCleanName(key);
   if (!UsableSection(cleanSection) || !UsableKey(cleanKey)) return std::nullopt;
   const std::string cleanValue = IniCleanValue(value);
-  // A file that is not already UTF-8 (plain ASCII included) is written in
-  // Windows-1252, even when the new bytes happen to form valid UTF-8 ("Ã©"
-  // is C3 A9): converting it would make every later value UTF-8 too. Only
-  // a character Windows-1252 lacks ("Łódź") turns the whole file into
-  // UTF-8, since nothing the user typed or chose may be lost.
+  // A file that is not already UTF-8 (plain ASCII included) stays in
+  // Windows-1252. A character Windows-1252 lacks ("Łódź") turns the whole
+  // file into UTF-8, since nothing the user typed or chose may be lost.
   if (!IniBytesAreUtf8(bytes)) {
     if (FitsCp1252(cleanSection) && FitsCp1252(cleanKey) && FitsCp1252(cleanValue))
-      return BuildWrite(bytes, cleanSection, cleanKey, cleanValue, false);
+      return KeepingItsCharacters(bytes,
+                                  BuildWrite(bytes, cleanSection, cleanKey, cleanValue, false));
     return BuildWrite(ReencodeAsUtf8(bytes), cleanSection, cleanKey, cleanValue, true);
   }
   return BuildWrite(bytes, cleanSection, cleanKey, cleanValue, true);
@@ -313,7 +321,7 @@ std::string IniDeleteKey(std::string_view bytes, std::string_view section, std::
   for (const Line& line : span.keys) {
     if (Fold(Decode(line.name, utf8)) == wantKey) ranges.emplace_back(line.begin, line.next);
   }
-  return RemoveRanges(bytes, ranges);
+  return KeepingItsCharacters(bytes, RemoveRanges(bytes, ranges));
 }
 
 std::string IniDeleteSection(std::string_view bytes, std::string_view section) {
@@ -331,11 +339,12 @@ std::string IniDeleteSection(std::string_view bytes, std::string_view section) {
     start = line.begin;
   }
   if (removing) ranges.emplace_back(start, bytes.size());
-  return RemoveRanges(bytes, ranges);
+  return KeepingItsCharacters(bytes, RemoveRanges(bytes, ranges));
 }
 
-std::optional<std::string> IniReplaceSection(std::string_view bytes, std::string_view section,
+std::optional<std::string> IniReplaceSection(std::string_view original, std::string_view section,
                                              std::string_view content) {
+  std::string_view bytes = original;
   const std::string cleanSection = IniCleanName(section);
   if (!UsableSection(cleanSection)) return std::nullopt;
   bool utf8 = IniBytesAreUtf8(bytes);
@@ -369,12 +378,13 @@ std::optional<std::string> IniReplaceSection(std::string_view bytes, std::string
   if (!span.found) {
     out.append(bytes).append(GapBeforeAppend(bytes, eol));
     out.append("[").append(Encode(cleanSection, utf8)).append("]").append(eol).append(lines);
-    return out;
+    return utf8 ? out : KeepingItsCharacters(original, std::move(out));
   }
   out.append(bytes.substr(0, span.header.next));
   if (span.header.next == span.header.end) out.append(eol);
   out.append(lines).append(bytes.substr(span.end));
-  return out;
+  // (Written in Windows-1252 only when the file was so and stays so.)
+  return utf8 ? out : KeepingItsCharacters(original, std::move(out));
 }
 
 }  // namespace numerina

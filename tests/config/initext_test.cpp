@@ -215,19 +215,43 @@ TEST(IniWrite, KeepsAUtf8FileUtf8) {
 }
 
 TEST(IniWrite, AnAsciiFileStaysWindows1252) {
-  // "Ã©" is C3 A9 in Windows-1252, which is also valid UTF-8: the bytes are
-  // still written as Windows-1252, not the file turned into UTF-8.
+  // Windows-1252 bytes that fit stay Windows-1252.
+  const auto plain = IniWriteValue("[Opzioni]\nA=1\n", "Opzioni", "Nome", "Società");
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(*plain, "[Opzioni]\nA=1\nNome=Societ\xE0\n");
+  // "Ã©" is C3 A9 in Windows-1252, which is also valid UTF-8: written so, the
+  // file would read back "é". It is written as UTF-8 instead.
   const auto out = IniWriteValue("[Opzioni]\nA=1\n", "Opzioni", "Nome", "Ã©");
   ASSERT_TRUE(out);
-  EXPECT_EQ(*out, "[Opzioni]\nA=1\nNome=\xC3\xA9\n");
+  EXPECT_EQ(*out, "[Opzioni]\nA=1\nNome=\xC3\x83\xC2\xA9\n");
+  EXPECT_EQ(IniReadValue(*out, "Opzioni", "Nome"), "Ã©");
+  // Where another line keeps the file from being UTF-8, nothing converts.
   const auto legacy = IniWriteValue("[Opzioni]\nA=\xE0\n", "Opzioni", "Nome", "Ã©");
   ASSERT_TRUE(legacy);
   EXPECT_EQ(*legacy, "[Opzioni]\nA=\xE0\nNome=\xC3\xA9\n");
   EXPECT_EQ(IniReadValue(*legacy, "Opzioni", "Nome"), "Ã©");
-  // Replacing the one line that made a file invalid UTF-8 converts nothing.
-  const auto replaced = IniWriteValue("[Opzioni]\nA=\xE0\nB=\xC3\xA8\n", "Opzioni", "A", "x");
+}
+
+TEST(IniWrite, NoChangeLetsAWindows1252FileReadAsUtf8) {
+  // "A=\xE0" keeps this Windows-1252 file from reading as UTF-8; once it is
+  // replaced or removed, "B" (C3 A8: "Ã¨") must not turn into "è".
+  const std::string before = "[Opzioni]\nA=\xE0\nB=\xC3\xA8\n";
+  const auto replaced = IniWriteValue(before, "Opzioni", "A", "x");
   ASSERT_TRUE(replaced);
-  EXPECT_EQ(*replaced, "[Opzioni]\nA=x\nB=\xC3\xA8\n");
+  EXPECT_EQ(IniReadValue(*replaced, "Opzioni", "B"), "Ã¨");
+  EXPECT_EQ(IniReadValue(*replaced, "Opzioni", "A"), "x");
+  EXPECT_EQ(IniReadValue(IniDeleteKey(before, "Opzioni", "A"), "Opzioni", "B"), "Ã¨");
+  const std::string twoSections = "[Altro]\nA=\xE0\n[Opzioni]\nB=\xC3\xA8\n";
+  EXPECT_EQ(IniReadValue(IniDeleteSection(twoSections, "Altro"), "Opzioni", "B"), "Ã¨");
+  const auto section = IniReplaceSection(twoSections, "Altro", "A=1");
+  ASSERT_TRUE(section);
+  EXPECT_EQ(IniReadValue(*section, "Opzioni", "B"), "Ã¨");
+  EXPECT_EQ(IniReadValue(*section, "Altro", "A"), "1");
+  // A file that had to become UTF-8 anyway is converted once, not twice.
+  const auto wide = IniReplaceSection(twoSections, "Altro", "A=Łódź");
+  ASSERT_TRUE(wide);
+  EXPECT_EQ(IniReadValue(*wide, "Opzioni", "B"), "Ã¨");
+  EXPECT_EQ(IniReadValue(*wide, "Altro", "A"), "Łódź");
 }
 
 TEST(IniWrite, SameKeyTwiceLeavesOneLine) {
