@@ -15,6 +15,7 @@
 #include "config/ini.h"
 #include "config/picture.h"
 #include "config/settings.h"
+#include "tests/config/settings_folder.h"
 #include "tests/support/testdir.h"
 
 namespace numerina {
@@ -58,14 +59,11 @@ TEST(SaveEntries, OrderAndEmptyPlaces) {
   EXPECT_EQ(off[5].second, "0");
 }
 
-class ConfigFileTest : public ::testing::Test {
+class ConfigFileTest : public testing::SettingsFolderTest {
  protected:
-  void SetUp() override { SetSettingsFolderForTesting(dir_.Path()); }
-  void TearDown() override { SetSettingsFolderForTesting(""); }
   void Write(const std::string& text) {
     std::ofstream(SettingsFilePath(), std::ios::binary) << text;
   }
-  testing::TempDir dir_;
 };
 
 TEST_F(ConfigFileTest, ReadsEntriesOutsideTheListsAsNone) {

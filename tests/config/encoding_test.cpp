@@ -9,6 +9,7 @@
 #include "base/utf8.h"
 #include "config/ini.h"
 #include "config/settings.h"
+#include "tests/config/settings_folder.h"
 #include "tests/support/testdir.h"
 
 namespace numerina {
@@ -16,20 +17,9 @@ namespace {
 
 using namespace std::string_literals;
 using testing::ReadBytes;
-using testing::TempDir;
 using testing::WriteBytes;
 
-class SettingsEncodingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetSettingsFolderForTesting(dir_.Path());
-    ::setenv("XDG_STATE_HOME", state_.Path().c_str(), 1);
-  }
-  void TearDown() override { SetSettingsFolderForTesting(""); }
-  std::string Ini() const { return dir_.File("voldrin.ini"); }
-  TempDir dir_;
-  TempDir state_;
-};
+class SettingsEncodingTest : public testing::SettingsFolderTest {};
 
 // A file as the design's program leaves it: Windows-1252, CR LF, a comment.
 const std::string kLegacy =

@@ -13,6 +13,7 @@
 
 #include "base/safefile.h"
 #include "config/settings.h"
+#include "tests/config/settings_folder.h"
 #include "tests/support/testdir.h"
 
 namespace numerina {
@@ -23,21 +24,7 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-class SettingsFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetSettingsFolderForTesting(dir_.Path());
-    // A rewrite in place keeps its copy in the state folder: a private one.
-    ::setenv("XDG_STATE_HOME", state_.Path().c_str(), 1);
-  }
-  void TearDown() override {
-    SetSettingsFolderForTesting("");
-    SetSafeFileFaultForTesting({});
-  }
-  std::string Ini() const { return dir_.File("voldrin.ini"); }
-  TempDir dir_;
-  TempDir state_;
-};
+class SettingsFileTest : public testing::SettingsFolderTest {};
 
 TEST_F(SettingsFileTest, TheFileLiesInTheSettingsFolder) {
   EXPECT_EQ(SettingsFolder(), dir_.Path());
