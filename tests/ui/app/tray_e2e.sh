@@ -11,6 +11,8 @@ set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=../../support/xsession.sh
 source "$HERE/../../support/xsession.sh"
+# shellcheck source=../../support/trayer.sh
+source "$HERE/../../support/trayer.sh"
 PROGRAM="${1:?usage: tray.sh path/to/numerina [SHOTS-DIR]}"
 SHOTS="${2:-}"
 FAILURES=0
@@ -49,25 +51,6 @@ export XDG_STATE_HOME="$WORK/state"
 mkdir -p "$WORK/prog"
 cp "$PROGRAM" "$WORK/prog/numerina"
 
-start_trayer() {
-  trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
-    --expand true >/dev/null 2>&1 &
-  TRAYER_PID=$!
-  for _ in $(seq 50); do xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")' && return 0; sleep 0.1; done
-  fail "trayer did not come up"
-}
-
-# The program's icon window inside the tray: the numerina window that is
-# small, waiting up to 5 s.
-tray_icon() {
-  for _ in $(seq 50); do
-    local id
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/\("numerina" "numerina"\)/ {split($0, a, " "); for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { split($i, s, /[x+]/); if (s[1] < 64 && s[2] < 64) print $1 } }' | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 visible() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
 # The calculator: the visible window of that name that is not the tray icon
 # (whose title Qt sets to the tooltip).
@@ -109,8 +92,8 @@ display_text() {
 PID=$!
 PIDS+=("$PID")
 wait_for 10 has_main || fail "the window did not appear"
-start_trayer
-ICON=$(tray_icon) && pass "the icon shows in a tray that started later" || fail "no icon in the tray"
+trayer_start || fail "trayer did not come up"
+ICON=$(trayer_icon) && pass "the icon shows in a tray that started later" || fail "no icon in the tray"
 
 # The tooltip: hovering the icon maps a second small window of the program
 # at the top level, beside the icon.
@@ -176,8 +159,8 @@ A=$(xdotool search --onlyvisible --name 'Informazioni su Numerina DeskTop' | hea
 [ -n "$A" ] && { xdotool windowactivate --sync "$A" 2>/dev/null; xdotool key Escape; }
 wait_for 5 has_main && pass "the about box's close brings the window back when the tray has gone" ||
   fail "no window and no icon after the about box closed"
-start_trayer
-ICON=$(tray_icon) || fail "no icon in the tray after the about box"
+trayer_start || fail "trayer did not come up"
+ICON=$(trayer_icon) || fail "no icon in the tray after the about box"
 
 # The tray goes away while the window is hidden: the window comes back, so
 # that it is never out of reach; a new tray gets the icon again.
@@ -186,13 +169,13 @@ xdotool mousemove --window "$W" 172 13 click 1
 wait_for 5 no_main || fail "the hide button did not hide (second time)"
 kill "$TRAYER_PID"; wait "$TRAYER_PID" 2>/dev/null; TRAYER_PID=""
 wait_for 5 has_main && pass "the window shows when the tray goes away" || fail "the window stayed hidden without a tray"
-start_trayer
-ICON=$(tray_icon) && pass "a new tray gets the icon" || fail "no icon in the new tray"
+trayer_start || fail "trayer did not come up"
+ICON=$(trayer_icon) && pass "a new tray gets the icon" || fail "no icon in the new tray"
 
 # "Esci": the icon goes and the program ends.
 menu_pick 1
 if wait_for 5 bash -c "! kill -0 $PID 2>/dev/null"; then pass "\"Esci\" ends the program"; else fail "\"Esci\" did not end it"; fi
-if tray_icon >/dev/null; then fail "the icon stayed in the tray"; else pass "the icon is gone from the tray"; fi
+if trayer_icon >/dev/null; then fail "the icon stayed in the tray"; else pass "the icon is gone from the tray"; fi
 
 [ "$FAILURES" -eq 0 ] && echo "tray: all passed" || echo "tray: $FAILURES failed"
 [ "$FAILURES" -eq 0 ]

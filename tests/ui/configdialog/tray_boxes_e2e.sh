@@ -14,6 +14,8 @@ set -u
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=../../support/harness.sh
 source "$HERE/../../support/harness.sh"
+# shellcheck source=../../support/trayer.sh
+source "$HERE/../../support/trayer.sh"
 
 PROGRAM="${1:?usage: tray_boxes_e2e.sh path/to/numerina}"
 e2e_begin "tray boxes e2e" 1024x768x24 trayer xdotool xwininfo xprop
@@ -34,29 +36,20 @@ wait_for() {  # seconds command...
   for _ in $(seq "$n"); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-# The first visible window of the program whose title matches, waiting up
+# The first visible window whose title matches (the program is alone on
+# this X server; its process is timeout's child), waiting up
 # to 5 s; wider than 100 pixels (the tray icon carries a title too).
 window_named() {
   for _ in $(seq 50); do
     local w
-    for w in $(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null); do
+    for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
       xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {exit !($2 > 100)}' && { echo "$w"; return 0; }
     done
     sleep 0.1
   done
   return 1
 }
-no_window_named() { [ -z "$(xdotool search --onlyvisible --pid "$PID" --name "$1" 2>/dev/null)" ]; }
-# The icon window inside the tray: the program's small window in trayer.
-tray_icon() {
-  for _ in $(seq 50); do
-    local id
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/\("numerina" "numerina"\)/ {for (i = 1; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { split($i, s, /[x+]/); if (s[1] < 64 && s[2] < 64) print $1 } }' | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+no_window_named() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
 # Position of a window in _NET_CLIENT_LIST_STACKING, bottom first (-1: absent).
 stacking_index() {
   local hex
@@ -68,15 +61,13 @@ click_in() {  # window x y (window pixels)
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
-trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
-  --expand true >/dev/null 2>&1 &
-PIDS+=($!)
-for _ in $(seq 50); do xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")' && break; sleep 0.1; done
+trayer_start || fail "trayer did not come up"
+PIDS+=("$TRAYER_PID")
 (cd "$WORK/prog" && exec timeout 120 ./numerina) >"$WORK/out.log" 2>&1 &
 PID=$!
 PIDS+=("$PID")
 CALC=$(window_named '^Numerina Desktop$') || { fail "the calculator did not appear"; exit 1; }
-ICON=$(tray_icon) || { fail "no icon in the tray"; exit 1; }
+ICON=$(trayer_icon) || { fail "no icon in the tray"; exit 1; }
 xprop -id "$CALC" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE \
   && pass "the calculator is kept on top" || fail "the calculator is not kept on top"
 
