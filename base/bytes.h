@@ -12,22 +12,22 @@
 
 namespace numerina {
 
-constexpr std::uint32_t Fnv1a32(std::string_view bytes) {
-  std::uint32_t h = 2166136261u;
+template <typename U, U kOffsetBasis, U kPrime>
+constexpr U Fnv1a(std::string_view bytes) {
+  U h = kOffsetBasis;
   for (const char c : bytes) {
     h ^= static_cast<unsigned char>(c);
-    h *= 16777619u;
+    h *= kPrime;
   }
   return h;
 }
 
+constexpr std::uint32_t Fnv1a32(std::string_view bytes) {
+  return Fnv1a<std::uint32_t, 2166136261u, 16777619u>(bytes);
+}
+
 constexpr std::uint64_t Fnv1a64(std::string_view bytes) {
-  std::uint64_t h = 14695981039346656037ull;
-  for (const char c : bytes) {
-    h ^= static_cast<unsigned char>(c);
-    h *= 1099511628211ull;
-  }
-  return h;
+  return Fnv1a<std::uint64_t, 14695981039346656037ull, 1099511628211ull>(bytes);
 }
 
 // Appends v, lowest byte first.
