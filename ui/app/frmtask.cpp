@@ -49,14 +49,17 @@ void frmTask::Form_Load() {
   // A StatusNotifier host draws the menu itself from what Qt exports, so
   // it must be there from the start. An XEmbed tray only asks for it on the
   // right button: it is made then (see Tray_Activated).
-  if (statusNotifier_) BuildMenu();
+  if (statusNotifier_ || menu_) BuildMenu();
   connect(icon_.get(), &QSystemTrayIcon::activated, this, &frmTask::Tray_Activated);
   // Shown also without a tray: Qt adds the icon when a tray appears.
   icon_->show();
 }
 
 void frmTask::BuildMenu() {
-  if (menu_) return;
+  if (menu_) {
+    if (icon_ && icon_->contextMenu() != menu_.get()) icon_->setContextMenu(menu_.get());
+    return;
+  }
   menu_ = std::make_unique<QMenu>();
   menu_->setObjectName(QStringLiteral("mnFile"));
   // In the order of MenuItem; "-" a separator.
@@ -101,7 +104,7 @@ void frmTask::Tray_Activated(QSystemTrayIcon::ActivationReason reason) {
   // The first right button on an XEmbed icon finds no menu yet (Qt would
   // have opened it before telling): it is made and opened here, where the
   // pointer is, as Qt opens it later.
-  if (reason == QSystemTrayIcon::Context && !menu_) {
+  if (reason == QSystemTrayIcon::Context && icon_ && !icon_->contextMenu()) {
     BuildMenu();
     menu_->popup(QCursor::pos());
     return;

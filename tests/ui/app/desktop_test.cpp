@@ -188,6 +188,11 @@ class DesktopTest : public QObject {
     task.Tray_Activated(QSystemTrayIcon::Context);
     QCOMPARE(task.icon().contextMenu(), menu);
     QVERIFY(!menu->isVisible());
+    // A menu asked for before the icon is made is the one the icon gets.
+    task.Form_Unload();
+    QMenu& early = task.menu();
+    task.Form_Load();
+    QCOMPARE(task.icon().contextMenu(), &early);
   }
 
   void trayClicksAndCommands() {
