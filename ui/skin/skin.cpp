@@ -33,15 +33,11 @@ void Skin::PaintBackground(QPainter& p, const QRect& within) {
   skin::PaintDisplayWell(c);
   skin::PaintTapeWell(c);
   skin::PaintKeyPlate(c);
-  // A key or button paints inside its square snapped to device pixels: one
-  // logical pixel around it covers any ratio.
-  const auto near = [&within](int x, int y, int size) {
-    return within.isNull() || within.intersects(QRect(x - 1, y - 1, size + 2, size + 2));
-  };
+  // A key or button paints inside its square.
   for (const KeyDef& k : kKeys)
-    if (near(k.x, k.y, kKeySize)) skin::PaintKeyOn(c, k, false);
+    if (c.Reaches(QRect(k.x, k.y, kKeySize, kKeySize))) skin::PaintKeyOn(c, k, false);
   for (const ToolDef& t : kTools)
-    if (near(t.x, t.y, kToolSize)) skin::PaintToolOn(c, t, false, true);
+    if (c.Reaches(QRect(t.x, t.y, kToolSize, kToolSize))) skin::PaintToolOn(c, t, false, true);
 }
 
 void Skin::PaintKey(QPainter& p, const KeyDef& key, bool pressed) {

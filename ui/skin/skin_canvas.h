@@ -53,8 +53,13 @@ class DeviceCanvas {
   // that lie wholly outside may be left out; the painter's clip hides
   // whatever else falls outside.
   QRect within;
+  // Whether a part painted inside logical rectangle r can reach the area:
+  // one logical pixel of margin covers the rounding of edges at any ratio.
+  bool Reaches(const QRect& r) const {
+    return within.isNull() || within.intersects(r.adjusted(-1, -1, 1, 1));
+  }
   // Logical rows y0..y1 (excluded) of a part h rows high that can reach the
-  // area, one row of margin for the rounding of edges.
+  // area, with the same margin.
   std::pair<int, int> RowsWithin(int h) const {
     if (within.isNull()) return {0, h};
     return {std::clamp(within.top() - 1, 0, h), std::clamp(within.bottom() + 2, 0, h)};

@@ -144,7 +144,7 @@ void PaintPanel(DeviceCanvas& c, const PanelShape& s) {
   static std::map<PanelShape, std::vector<EdgeRun>> edges;
   auto found = edges.find(s);
   if (found == edges.end()) found = edges.emplace(s, EdgeRuns(s)).first;
-  if (!c.within.isNull() && (c.within.right() + 1 < s.a - 1 || c.within.left() > s.b)) return;
+  if (!c.Reaches(QRect(s.a, 0, s.b - s.a, s.h))) return;
   const auto [y0, y1] = c.RowsWithin(s.h);
 
   for (int y = y0; y < y1; ++y) {
